@@ -1,0 +1,36 @@
+#pragma once
+#include <locale>
+#include <sstream>
+#include <string>
+
+#include "core/store/password_store.h"
+
+namespace vk {
+
+// Turns a record's date into the user's short date text.
+class IDateFormat {
+public:
+    virtual ~IDateFormat() = default;
+    // Empty when the year, month or day is zero or the date is not a real calendar date;
+    // otherwise at most kMaxDateTextBytes bytes.
+    virtual std::string DateText(const SystemTime& date) = 0;
+};
+
+constexpr std::size_t kMaxDateTextBytes = 80;
+
+// The short date ("%x") of a C++ locale; by default the user's own, or the classic one
+// when the environment names a locale this system does not have.
+class CLocaleDateFormat : public IDateFormat {
+public:
+    CLocaleDateFormat();
+    explicit CLocaleDateFormat(const std::locale& locale);
+    std::string DateText(const SystemTime& date) override;
+
+private:
+    std::ostringstream out_;
+};
+
+// Checks the calendar fields the date text relies on.
+bool IsCalendarDate(const SystemTime& date);
+
+}  // namespace vk

@@ -1,0 +1,36 @@
+#include "core/store/password_check.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/shell/messages.h"
+#include "core/shell/text_format.h"
+#include "core/store/blowfish.h"
+#include "core/store/secure_wipe.h"
+
+namespace vk {
+
+CheckBlock MakeCheckBlock(std::string_view password) {
+    CheckBlock block{};
+    std::memcpy(block.data(), password.data(), std::min(password.size(), block.size()));
+    CBlowfish(password).EncryptBuffer(block.data(), static_cast<std::int32_t>(block.size()));
+    return block;
+}
+
+bool PasswordMatchesCheckBlock(std::string_view password, const CheckBlock& block) {
+    CheckBlock plain = block;
+    CBlowfish(password).DecryptBuffer(plain.data(), static_cast<std::int32_t>(plain.size()));
+    const char* text = reinterpret_cast<const char*>(plain.data());
+    const std::size_t length = strnlen(text, plain.size());
+    const bool match = std::string_view(text, length) == password;
+    SecureWipe(plain.data(), plain.size());
+    return match;
+}
+
+std::string MasterPasswordProblem(std::string_view password) {
+    if (password.size() <= kMaxMasterPasswordBytes) return {};
+    return FormatText(msg::kPasswordTooLongFormat,
+                      static_cast<unsigned>(kMaxMasterPasswordBytes));
+}
+
+}  // namespace vk

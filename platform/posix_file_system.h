@@ -1,0 +1,20 @@
+#pragma once
+#include "core/store/file_system.h"
+
+namespace vk {
+
+// Password files on a POSIX disk: flock for exclusive use, owner-only new files, and
+// replacement by rename after fsync.
+class CPosixFileSystem : public IFileSystem {
+public:
+    std::unique_ptr<IReadFile> OpenForRead(const std::string& path, FileStatus* status) override;
+    std::unique_ptr<IFileLock> LockForReplace(const std::string& path, FileStatus* status) override;
+    std::unique_ptr<IWriteFile> CreateTempBeside(const std::string& target, std::string* tempPath,
+                                                 FileStatus* status) override;
+    FileStatus Rename(const std::string& from, const std::string& to) override;
+    FileStatus Remove(const std::string& path) override;
+    FileStatus SyncFolderOf(const std::string& path) override;
+    bool Exists(const std::string& path) override;
+};
+
+}  // namespace vk

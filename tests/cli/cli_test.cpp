@@ -1,0 +1,105 @@
+// The command-line tool as a script sees it: exit codes, one-line errors, files on disk.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "tests/support/process.h"
+
+namespace vk::test {
+namespace {
+
+const std::string kCli = VK_CLI_PATH;
+const std::string kDemoJson = std::string(VK_SOURCE_DIR) + "/resources/demo/demo.json";
+
+ProcessResult Cli(std::vector<std::string> args, const std::string& input = "") {
+    args.insert(args.begin(), kCli);
+    return RunProcess(args, input);
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    // The demo JSON imported into a protected file.
+    std::string MakeDemo(const std::string& name = "demo.vk") {
+        const std::string file = dir.File(name);
+        auto r = Cli({"import", kDemoJson, file, "--format", "json", "--password-stdin"}, "demo\n");
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        return file;
+    }
+    TempDir dir;
+};
+
+TEST_F(CliTest, ImportThenReadBack) {
+    const std::string file = MakeDemo();
+    struct stat st;
+    ASSERT_EQ(stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+
+    auto info = Cli({"info", file, "--password-stdin"}, "demo\n");
+    EXPECT_EQ(info.exitCode, 0) << info.err;
+    EXPECT_NE(info.out.find("Protected: yes"), std::string::npos);
+    EXPECT_NE(info.out.find("Reminder: the word demo"), std::string::npos);
+    EXPECT_NE(info.out.find("Folders: 6"), std::string::npos);
+
+    auto ls = Cli({"ls", file, "--password-stdin"}, "demo\n");
+    EXPECT_EQ(ls.out, "Banking\nBanking~Cards\nInternet\nInternet~Shopping\nSoftware\nEmail\n");
+    auto records = Cli({"ls", file, "Internet", "--password-stdin"}, "demo\n");
+    EXPECT_EQ(records.out, "0\tMail\n1\tPhoto club forum\n");
+
+    auto masked = Cli({"show", file, "Internet", "0", "--password-stdin"}, "demo\n");
+    EXPECT_NE(masked.out.find("Password: *****\n"), std::string::npos);
+    EXPECT_EQ(masked.out.find("violet-orbit-19"), std::string::npos);
+    auto shown = Cli({"show", file, "Internet", "0", "--show-protected", "--password-stdin"}, "demo\n");
+    EXPECT_NE(shown.out.find("Password: violet-orbit-19\n"), std::string::npos);
+}
+
+TEST_F(CliTest, ExportImportRoundTripIsByteIdentical) {
+    const std::string file = MakeDemo();
+    const std::string json = dir.File("out.json");
+    auto exp = Cli({"export", file, "--format", "json", "-o", json, "--password-stdin"}, "demo\n");
+    ASSERT_EQ(exp.exitCode, 0) << exp.err;
+    const std::string copy = dir.File("copy.vk");
+    auto imp = Cli({"import", json, copy, "--format", "json", "--password-stdin"}, "demo\n");
+    ASSERT_EQ(imp.exitCode, 0) << imp.err;
+    auto again = Cli({"export", copy, "--format", "json", "--password-stdin"}, "demo\n");
+    EXPECT_EQ(again.out, ReadFileBytes(json));
+}
+
+TEST_F(CliTest, ErrorsAreOneLineWithExitOne) {
+    const std::string file = MakeDemo();
+    auto wrong = Cli({"info", file, "--password-stdin"}, "Demo\n");
+    EXPECT_EQ(wrong.exitCode, 1);
+    EXPECT_EQ(wrong.err, "Incorrect password\n");
+
+    auto noPassword = Cli({"info", file});
+    EXPECT_EQ(noPassword.exitCode, 1);
+    EXPECT_EQ(std::count(noPassword.err.begin(), noPassword.err.end(), '\n'), 1);
+
+    auto missing = Cli({"info", dir.File("none.vk")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err,
+              "Error: Can't open the source file for reading. Please select a different file, or "
+              "create a new file, from the Editor window. No such file or directory Filename: " +
+                  dir.File("none.vk") + "\n");
+
+    WriteFileBytes(dir.File("bad.vk"), std::string("Q\0\0\0", 4));
+    auto bad = Cli({"ls", dir.File("bad.vk")});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.err, "Unknown data type in file.\n");
+
+    auto exists = Cli({"import", kDemoJson, file, "--format", "json", "--password-stdin"}, "demo\n");
+    EXPECT_EQ(exists.exitCode, 1);
+    auto tooLong = Cli({"import", kDemoJson, dir.File("long.vk"), "--format", "json",
+                        "--password-stdin"},
+                       std::string(81, 'x') + "\n");
+    EXPECT_EQ(tooLong.exitCode, 1);
+    EXPECT_NE(tooLong.err.find("too long"), std::string::npos);
+}
+
+TEST_F(CliTest, UsageErrorsExitTwo) {
+    EXPECT_EQ(Cli({}).exitCode, 2);
+    EXPECT_EQ(Cli({"info"}).exitCode, 2);
+    EXPECT_EQ(Cli({"export", "x.vk", "--format", "xml"}).exitCode, 2);
+    EXPECT_EQ(Cli({"frobnicate"}).exitCode, 2);
+}
+
+}  // namespace
+}  // namespace vk::test
