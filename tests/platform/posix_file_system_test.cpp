@@ -1,0 +1,102 @@
+// Password files on a real disk: owner-only files, locks between copies, and replacement
+// that never leaves debris.
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <fcntl.h>
+
+#include <filesystem>
+
+#include "core/shell/date_text.h"
+#include "core/shell/messages.h"
+#include "core/store/password_file.h"
+#include "platform/posix_file_system.h"
+#include "tests/support/process.h"
+#include "tests/support/scripted_prompt.h"
+
+namespace vk {
+namespace {
+
+class PosixFileSystemTest : public ::testing::Test {
+protected:
+    int Save(const std::string& path, const std::string& description) {
+        CPasswordStore s;
+        s.filePath = path;
+        s.loadComplete = true;
+        s.SetMasterPassword("pw");
+        s.AddFolder("F", 1);
+        s.folders[0].records.emplace_back();
+        s.folders[0].records[0][kDescription] = description;
+        return CPasswordFile(fs, prompt, dates).Save(s);
+    }
+    std::string LoadDescription(const std::string& path) {
+        CPasswordStore s;
+        s.filePath = path;
+        s.masterPassword.Assign("pw");
+        if (CPasswordFile(fs, prompt, dates).Load(s) != 1) return "<failed>";
+        return s.folders.at(0).records.at(0)[kDescription];
+    }
+    static mode_t Mode(const std::string& path) {
+        struct stat st;
+        return ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 0777) : 0;
+    }
+    std::size_t EntriesIn(const std::string& dir) {
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir),
+                                                      std::filesystem::directory_iterator()));
+    }
+
+    test::TempDir dir;
+    CPosixFileSystem fs;
+    test::ScriptedPrompt prompt;
+    CLocaleDateFormat dates{std::locale::classic()};
+};
+
+TEST_F(PosixFileSystemTest, NewFilesAreOwnerOnlyAndReplacementsKeepTheirMode) {
+    const std::string path = dir.File("a.vk");
+    ASSERT_EQ(Save(path, "one"), 1);
+    EXPECT_EQ(Mode(path), 0600u);
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_EQ(Save(path, "two"), 1);
+    EXPECT_EQ(Mode(path), 0640u);
+    EXPECT_EQ(LoadDescription(path), "two");
+    EXPECT_EQ(EntriesIn(dir.path()), 1u);
+}
+
+TEST_F(PosixFileSystemTest, SavingThroughALinkReplacesTheFileItNames) {
+    const std::string real = dir.File("real.vk"), link = dir.File("link.vk");
+    ASSERT_EQ(Save(real, "one"), 1);
+    ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+    ASSERT_EQ(Save(link, "two"), 1);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(LoadDescription(real), "two");
+}
+
+TEST_F(PosixFileSystemTest, AFileHeldByAnotherCopyIsNeitherReadNorReplaced) {
+    const std::string path = dir.File("held.vk");
+    ASSERT_EQ(Save(path, "kept"), 1);
+    const std::string before = test::ReadFileBytes(path);
+    const int other = ::open(path.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+
+    EXPECT_EQ(LoadDescription(path), "<failed>");
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_NE(prompt.messages[0].find(msg::kFileInUse), std::string::npos);
+    EXPECT_EQ(Save(path, "lost"), 0);
+    EXPECT_EQ(test::ReadFileBytes(path), before);
+    EXPECT_EQ(EntriesIn(dir.path()), 1u);
+
+    ::close(other);
+    EXPECT_EQ(LoadDescription(path), "kept");
+}
+
+TEST_F(PosixFileSystemTest, MissingFoldersAndFolderPathsFailCleanly) {
+    EXPECT_EQ(Save(dir.File("no/such/folder/x.vk"), "x"), 0);
+    EXPECT_EQ(Save(dir.path(), "x"), 0);  // a folder is not a password file
+    EXPECT_EQ(LoadDescription(dir.path()), "<failed>");
+    EXPECT_EQ(prompt.messages.size(), 3u);
+    EXPECT_EQ(EntriesIn(dir.path()), 0u);
+}
+
+}  // namespace
+}  // namespace vk
