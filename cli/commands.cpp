@@ -4,59 +4,17 @@
 #include <iostream>
 #include <sstream>
 
-#include "cli/cli_prompt.h"
+#include "cli/session.h"
 #include "cli/json_form.h"
 #include "core/editor/folder_tree.h"
-#include "core/shell/date_text.h"
 #include "core/shell/text_encoding.h"
 #include "core/store/password_check.h"
 #include "core/store/password_file.h"
-#include "platform/posix_file_system.h"
 
 namespace vk::cli {
 namespace {
 
 constexpr const char kMasked[] = "*****";
-
-// The pieces one run of the tool needs to reach a password file.
-class Session {
-public:
-    explicit Session(const CommandIo& io)
-        : io_(io), source_(io.passwordStdin, *io.in), prompt_(source_), file_(fs_, prompt_, dates_) {}
-
-    // Loads `path` into the store; on failure prints the error line and returns false.
-    bool Load(const std::string& path) {
-        store.filePath = path;
-        store.encrypted = false;
-        if (file_.Load(store) == 1) return true;
-        return Fail();
-    }
-    bool Save() { return file_.Save(store) == 1 || Fail(); }
-
-    int Failed(const std::string& text) {
-        prompt_.SetError(text);
-        Fail();
-        return 1;
-    }
-    bool Fail() {
-        std::string line = prompt_.ErrorLine();
-        *io_.err << (line.empty() ? "The password file could not be read." : line) << '\n';
-        return false;
-    }
-
-    PasswordSource& Passwords() { return source_; }
-    CPosixFileSystem& Files() { return fs_; }
-
-    CPasswordStore store;
-
-private:
-    const CommandIo& io_;
-    CPosixFileSystem fs_;
-    PasswordSource source_;
-    CliPrompt prompt_;
-    CLocaleDateFormat dates_;
-    CPasswordFile file_;
-};
 
 // The first live folder stored under exactly this path.
 const CFolder* FindFolder(const CPasswordStore& store, const std::string& path) {

@@ -54,6 +54,18 @@ int main(int argc, char** argv) {
     imp->add_flag("--force", force, "Overwrite an existing password file");
     addPasswordFlag(imp);
 
+    std::string reminder;
+    auto* create = app.add_subcommand("create", "Make a new, empty password file");
+    create->add_option("FILE", file, "Password file to make")->required();
+    auto* createReminder = create->add_option("--reminder", reminder, "Reminder phrase");
+    create->add_flag("--force", force, "Overwrite an existing file");
+    addPasswordFlag(create);
+
+    auto* passwd = app.add_subcommand("passwd", "Change or remove the master password");
+    passwd->add_option("FILE", file, "Password file")->required();
+    auto* passwdReminder = passwd->add_option("--reminder", reminder, "New reminder phrase");
+    addPasswordFlag(passwd);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -72,5 +84,9 @@ int main(int argc, char** argv) {
     if (show->parsed()) return vk::cli::RunShow(io, file, folder, index, showProtected);
     if (exp->parsed()) return vk::cli::RunExport(io, file, output);
     if (imp->parsed()) return vk::cli::RunImport(io, input, file, force);
+    if (create->parsed())
+        return vk::cli::RunCreate(io, file, createReminder->count() ? &reminder : nullptr, force);
+    if (passwd->parsed())
+        return vk::cli::RunPasswd(io, file, passwdReminder->count() ? &reminder : nullptr);
     return kUsageError;
 }

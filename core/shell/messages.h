@@ -29,6 +29,8 @@ inline constexpr const char kLastAttempt[] = "Incorrect password and this was yo
 inline constexpr const char kPasswordsDoNotMatch[] = "The passwords do not match.";
 inline constexpr const char kPasswordTooLongFormat[] =
     "The password is too long.\nA master password can hold at most %u characters.";
+inline constexpr const char kReminderTooLongFormat[] =
+    "The reminder phrase is too long.\nIt can hold at most %u characters.";
 
 // Folders.
 inline constexpr const char kNoTildeFormat[] = "Please do not use the %c character in folder names.";

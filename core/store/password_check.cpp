@@ -33,4 +33,9 @@ std::string MasterPasswordProblem(std::string_view password) {
                       static_cast<unsigned>(kMaxMasterPasswordBytes));
 }
 
+std::string ReminderProblem(std::string_view reminder) {
+    if (reminder.size() <= kMaxReminderBytes) return {};
+    return FormatText(msg::kReminderTooLongFormat, static_cast<unsigned>(kMaxReminderBytes));
+}
+
 }  // namespace vk

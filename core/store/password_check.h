@@ -8,6 +8,9 @@ namespace vk {
 // The largest master password the check block can prove: longer ones could never be verified.
 constexpr std::size_t kMaxMasterPasswordBytes = 80;
 
+// The reminder phrase edit takes at most this many bytes; a file keeps 32.
+constexpr std::size_t kMaxReminderBytes = 31;
+
 // 80 zero bytes with the password copied in (cut to 80), enciphered under its own key.
 CheckBlock MakeCheckBlock(std::string_view password);
 
@@ -18,5 +21,8 @@ bool PasswordMatchesCheckBlock(std::string_view password, const CheckBlock& bloc
 
 // The message for a master password that cannot be stored, or empty when it fits.
 std::string MasterPasswordProblem(std::string_view password);
+
+// The message for a reminder phrase that is too long, or empty when it fits.
+std::string ReminderProblem(std::string_view reminder);
 
 }  // namespace vk

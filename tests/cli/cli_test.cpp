@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <fstream>
+
 #include "tests/support/process.h"
 
 namespace vk::test {
@@ -92,6 +94,57 @@ TEST_F(CliTest, ErrorsAreOneLineWithExitOne) {
                        std::string(81, 'x') + "\n");
     EXPECT_EQ(tooLong.exitCode, 1);
     EXPECT_NE(tooLong.err.find("too long"), std::string::npos);
+}
+
+TEST_F(CliTest, CreateAndChangeTheMasterPassword) {
+    const std::string file = dir.File("new.vk");
+    auto created = Cli({"create", file, "--reminder", "hint", "--password-stdin"}, "first\n");
+    ASSERT_EQ(created.exitCode, 0) << created.err;
+    EXPECT_EQ(ReadFileBytes(file).substr(0, 8), std::string("P\0\0\0hint", 8));
+    EXPECT_EQ(ReadFileBytes(file).size(), 4u + 32 + 4 + 80);  // reminder and check block only
+
+    auto import = Cli({"import", kDemoJson, file, "--format", "json", "--force", "--password-stdin"},
+                      "first\n");
+    ASSERT_EQ(import.exitCode, 0) << import.err;
+    const std::string before = Cli({"export", file, "--format", "json", "--password-stdin"},
+                                   "first\n").out;
+
+    auto changed = Cli({"passwd", file, "--password-stdin"}, "first\nsecond\n");
+    ASSERT_EQ(changed.exitCode, 0) << changed.err;
+    EXPECT_EQ(Cli({"info", file, "--password-stdin"}, "first\n").exitCode, 1);
+    EXPECT_EQ(Cli({"export", file, "--format", "json", "--password-stdin"}, "second\n").out, before);
+
+    auto removed = Cli({"passwd", file, "--password-stdin"}, "second\n\n");
+    ASSERT_EQ(removed.exitCode, 0) << removed.err;
+    EXPECT_EQ(ReadFileBytes(file).find("Tide-Lantern-42") != std::string::npos, true);
+    auto open = Cli({"info", file});
+    EXPECT_EQ(open.exitCode, 0) << open.err;
+    EXPECT_NE(open.out.find("Protected: no"), std::string::npos);
+
+    // An empty line makes an unprotected file, which is empty.
+    const std::string plain = dir.File("plain.vk");
+    ASSERT_EQ(Cli({"create", plain, "--password-stdin"}, "\n").exitCode, 0);
+    EXPECT_EQ(ReadFileBytes(plain), "");
+    EXPECT_EQ(Cli({"ls", plain}).exitCode, 0);
+}
+
+TEST_F(CliTest, PasswordLimitsAreRefused) {
+    const std::string file = dir.File("limits.vk");
+    auto longPassword = Cli({"create", file, "--password-stdin"}, std::string(81, 'p') + "\n");
+    EXPECT_EQ(longPassword.exitCode, 1);
+    EXPECT_EQ(longPassword.err,
+              "The password is too long. A master password can hold at most 80 characters.\n");
+    auto longReminder =
+        Cli({"create", file, "--reminder", std::string(32, 'r'), "--password-stdin"}, "pw\n");
+    EXPECT_EQ(longReminder.exitCode, 1);
+    EXPECT_FALSE(std::ifstream(file).good());
+
+    ASSERT_EQ(Cli({"create", file, "--password-stdin"}, std::string(80, 'p') + "\n").exitCode, 0);
+    EXPECT_EQ(Cli({"create", file, "--password-stdin"}, "x\n").exitCode, 1);  // exists
+    auto tooLong = Cli({"passwd", file, "--password-stdin"},
+                       std::string(80, 'p') + "\n" + std::string(81, 'q') + "\n");
+    EXPECT_EQ(tooLong.exitCode, 1);
+    EXPECT_EQ(Cli({"info", file, "--password-stdin"}, std::string(80, 'p') + "\n").exitCode, 0);
 }
 
 TEST_F(CliTest, UsageErrorsExitTwo) {
