@@ -32,6 +32,17 @@ inline constexpr const char kPasswordTooLongFormat[] =
 inline constexpr const char kReminderTooLongFormat[] =
     "The reminder phrase is too long.\nIt can hold at most %u characters.";
 
+// Main window and file commands.
+inline constexpr const char kMainTitleFormat[] = "%s - %s ";
+inline constexpr const char kNoFileSelected[] = "No file selected";
+inline constexpr const char kSaveChangesFormat[] = "Do you wish to save your changes to %s?";
+inline constexpr const char kFileSavedFormat[] = "File saved: %s";
+inline constexpr const char kWelcomeFormat[] =
+    "The first time you use %s, it creates a new password database for you.\n\nWhen you click "
+    "the OK button, a dialog will allow you to select a filename and password for your database.";
+inline constexpr const char kNewFileTitle[] = "New file";
+inline constexpr const char kChangePasswordTitle[] = "Change password";
+
 // Folders.
 inline constexpr const char kNoTildeFormat[] = "Please do not use the %c character in folder names.";
 
