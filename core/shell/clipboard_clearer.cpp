@@ -1,0 +1,46 @@
+#include "core/shell/clipboard_clearer.h"
+
+#include <climits>
+
+#include "core/shell/shell_messages.h"
+#include "core/shell/text_encoding.h"
+#include "core/store/secure_wipe.h"
+
+namespace vk {
+
+bool CClipboardClearer::CopyText(const std::string& text, IUserPrompt& prompt) {
+    // The clipboard holds UTF-8: remember exactly the bytes it will hand back.
+    std::string utf8 = TextAsUtf8(text);
+    const bool copied = clipboard_.SetText(utf8);
+    if (copied) {
+        remembered_.Assign(std::string_view(utf8).substr(0, kRememberedBytes));
+        copiedAt_ = clock_.TickMs();
+    }
+    SecureWipe(utf8);
+    if (!copied) prompt.ShowMessage(msg::kCopyFailed, MessageButtons::kOk, MessageIcon::kDefault);
+    return copied;
+}
+
+bool CClipboardClearer::CheckClipboard(std::uint32_t clearSeconds) {
+    if (!IsPending()) return false;
+    const std::uint64_t now = clock_.TickMs();
+    const std::uint64_t elapsed = now > copiedAt_ ? now - copiedAt_ : 0;
+    if (elapsed < std::uint64_t{clearSeconds} * 1000) return false;
+
+    bool cleared = false;
+    std::string held;
+    if (clipboard_.GetText(&held) &&
+        std::string_view(held).substr(0, kRememberedBytes) == remembered_.view())
+        cleared = clipboard_.Clear();
+    SecureWipe(held);
+    remembered_.Clear();
+    return cleared;
+}
+
+int ClipboardTimerPeriodMs(std::uint32_t clearSeconds) {
+    const std::uint64_t seconds = clearSeconds == 0 ? 30 : clearSeconds;
+    const std::uint64_t ms = seconds * 1000;
+    return ms > static_cast<std::uint64_t>(INT_MAX) ? INT_MAX : static_cast<int>(ms);
+}
+
+}  // namespace vk

@@ -1,0 +1,45 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "core/shell/clipboard.h"
+#include "core/shell/clock.h"
+#include "core/shell/user_prompt.h"
+#include "core/store/secret_string.h"
+
+namespace vk {
+
+// Copies the program's text to the clipboard and takes it away again after a delay, but
+// only while the clipboard still holds it: what the user copied meanwhile is never removed.
+class CClipboardClearer {
+  public:
+    // How much of a copied text is remembered and compared.
+    static constexpr std::size_t kRememberedBytes = 80;
+
+    CClipboardClearer(IClipboard& clipboard, IClock& clock)
+        : clipboard_(clipboard), clock_(clock) {}
+
+    // Puts `text` (stored text, any encoding) on the clipboard as UTF-8. On failure shows
+    // "Unable to copy text to the clipboard" and keeps an earlier copy pending, so a
+    // password copied before is still cleared.
+    bool CopyText(const std::string& text, IUserPrompt& prompt);
+
+    // The timer's check: once `clearSeconds` have passed since the copy, empties the
+    // clipboard if it still starts with the remembered text, then forgets that text either
+    // way. Returns true when the clipboard was emptied.
+    bool CheckClipboard(std::uint32_t clearSeconds);
+
+    bool IsPending() const { return !remembered_.empty(); }
+
+  private:
+    IClipboard& clipboard_;
+    IClock& clock_;
+    SecretString remembered_;  // the first bytes of the copied text; empty: nothing pending
+    std::uint64_t copiedAt_ = 0;
+};
+
+// The period of the clipboard timer in milliseconds: `clearSeconds`, where 0 counts as 30.
+int ClipboardTimerPeriodMs(std::uint32_t clearSeconds);
+
+}  // namespace vk

@@ -1,0 +1,71 @@
+// File-name rules shared by the password dialogs, the file commands and the pickers.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/shell/file_names.h"
+#include "core/shell/shell_messages.h"
+
+namespace vk {
+namespace {
+
+struct RecordingPrompt : IUserPrompt {
+    std::vector<std::string> texts;
+    std::vector<MessageIcon> icons;
+    MessageResult ShowMessage(const std::string& text, MessageButtons, MessageIcon icon) override {
+        texts.push_back(text);
+        icons.push_back(icon);
+        return MessageResult::kOk;
+    }
+    PasswordAnswer AskPassword(const PasswordRequest&) override { return {}; }
+};
+
+TEST(ShellFileNames, BareNamesGoToTheProgramFolderOthersStay) {
+    EXPECT_EQ(PlaceBareFileName("mine.vk", "/opt/vk/"), "/opt/vk/mine.vk");
+    EXPECT_EQ(PlaceBareFileName("mine.vk", "/opt/vk"), "/opt/vk/mine.vk");
+    EXPECT_EQ(PlaceBareFileName("C:\\Data\\mine.vk", "/opt/vk/"), "C:\\Data\\mine.vk");
+    EXPECT_EQ(PlaceBareFileName("/home/a/mine.vk", "/opt/vk/"), "/home/a/mine.vk");
+    EXPECT_EQ(PlaceBareFileName("sub/mine.vk", "/opt/vk/"), "sub/mine.vk");
+
+    EXPECT_EQ(FileNamePart("C:\\Data\\mine.vk"), "mine.vk");
+    EXPECT_EQ(FileNamePart("/home/a/mine.vk"), "mine.vk");
+    EXPECT_EQ(FileNamePart("mine.vk"), "mine.vk");
+    EXPECT_EQ(FileNamePart("/home/a/"), "");
+}
+
+TEST(ShellFileNames, ExtensionIsAddedOnlyWhenNoneIsThere) {
+    EXPECT_EQ(WithPasswordFileExtension("mine"), "mine.vk");
+    EXPECT_EQ(WithPasswordFileExtension("MINE.VK"), "MINE.VK");
+    EXPECT_EQ(WithPasswordFileExtension("/a/b.vk"), "/a/b.vk");
+    EXPECT_EQ(WithPasswordFileExtension("notes.txt"), "notes.txt.vk");
+}
+
+TEST(ShellFileNames, ForbiddenCharactersAreRefusedWithTheList) {
+    const std::string expected =
+        "\nPlease do not use any of the following characters\nin the filename:\n\n"
+        "                    / \\ : * ? \" < > | ";
+    EXPECT_EQ(BadFileNameCharactersText(), expected);
+
+    RecordingPrompt prompt;
+    for (const char* bad : {"a:b.vk", "a*.vk", "what?.vk", "say\"hi\".vk", "<x>.vk", "a|b.vk"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_FALSE(CheckFileNameCharacters(std::string("/home/u/") + bad, prompt));
+    }
+    ASSERT_EQ(prompt.texts.size(), 6u);
+    EXPECT_EQ(prompt.texts[0], expected);
+    EXPECT_EQ(prompt.icons[0], MessageIcon::kExclamation);
+
+    // Only the name part counts: folders may hold what they like.
+    EXPECT_TRUE(CheckFileNameCharacters("C:\\Data\\mine.vk", prompt));
+    EXPECT_TRUE(CheckFileNameCharacters("/mnt/a:b/mine.vk", prompt));
+    EXPECT_EQ(prompt.texts.size(), 6u);
+}
+
+TEST(ShellFileNames, PickerFilterNamesOurFilesThenEveryFile) {
+    EXPECT_EQ(PasswordFileFilter(), "Vaultkeep files (*.vk)|*.vk|All Files (*.*)|*.*");
+    EXPECT_EQ(PasswordFileFilter("*"), "Vaultkeep files (*.vk)|*.vk|All Files (*.*)|*");
+}
+
+}  // namespace
+}  // namespace vk
