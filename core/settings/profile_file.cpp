@@ -1,0 +1,114 @@
+#include "core/settings/profile_file.h"
+
+#include <limits>
+
+#include "core/settings/profile_text.h"
+#include "core/settings/settings_names.h"
+#include "core/settings/stored_value.h"
+#include "core/shell/text_format.h"
+
+namespace vk {
+namespace {
+
+std::string JoinPath(const std::string& folder, const char* name) {
+    if (folder.empty()) return name;
+    const char last = folder.back();
+    return last == '/' || last == '\\' ? folder + name : folder + "/" + name;
+}
+
+}  // namespace
+
+CProfileFile::CProfileFile(IFileSystem& fs, IUserPrompt& prompt, const std::string& folder)
+    : fs_(fs), prompt_(prompt), path_(JoinPath(folder, setting::kProfileFileName)) {}
+
+std::optional<std::string> CProfileFile::ReadAll() {
+    if (!fs_.Exists(path_)) return std::string();
+    FileStatus status;
+    auto file = fs_.OpenForRead(path_, &status);
+    if (!file) return std::nullopt;
+    std::string content;
+    char buffer[16 * 1024];
+    for (;;) {
+        std::size_t got = 0;
+        if (!file->Read(buffer, sizeof buffer, &got).ok()) return std::nullopt;
+        if (got == 0) return content;
+        content.append(buffer, got);
+        if (content.size() > kMaxBytes) return std::nullopt;
+    }
+}
+
+std::optional<std::string> CProfileFile::FindValue(const std::string& key) {
+    const auto content = ReadAll();
+    if (!content) return std::nullopt;
+    return FindProfileValue(*content, setting::kProfileFileName, key);
+}
+
+std::string CProfileFile::ReadText(const std::string& key, const std::string& defaultValue) {
+    const auto value = FindValue(key);
+    return value ? CutStoredText(*value) : defaultValue;
+}
+
+std::uint32_t CProfileFile::ReadNumber(const std::string& key, std::uint32_t defaultValue) {
+    const auto value = FindValue(key);
+    if (!value) return defaultValue;
+    // Like the system's profile reader, the number is what the value starts with.
+    std::size_t end = 0;
+    if (end < value->size() && ((*value)[end] == '-' || (*value)[end] == '+')) ++end;
+    while (end < value->size() && (*value)[end] >= '0' && (*value)[end] <= '9') ++end;
+    const auto number = ParseStoredNumber(std::string_view(*value).substr(0, end));
+    if (!number) return defaultValue;
+    if (*number < 0) return 0;
+    constexpr auto kMax = std::numeric_limits<std::uint32_t>::max();
+    return *number > kMax ? kMax : static_cast<std::uint32_t>(*number);
+}
+
+int CProfileFile::WriteText(const std::string& key, const std::string& value) {
+    std::string oneLine = value;
+    for (char& c : oneLine) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return Write(key, FormatText("%c%s%c", '"', oneLine.c_str(), '"'));
+}
+
+int CProfileFile::WriteNumber(const std::string& key, std::uint32_t value) {
+    return Write(key, FormatText("%u", static_cast<unsigned>(value)));
+}
+
+int CProfileFile::Write(const std::string& key, const std::string& rawValue) {
+    // A file that cannot be read whole is left alone rather than replaced by a part of it.
+    const auto content = ReadAll();
+    if (!content) return Fail();
+    const std::string updated = SetProfileValue(*content, setting::kProfileFileName, key, rawValue);
+    return Replace(updated).ok() ? 1 : Fail();
+}
+
+FileStatus CProfileFile::Replace(const std::string& content) {
+    FileStatus status;
+    auto lock = fs_.LockForReplace(path_, &status);
+    if (!lock) return status;
+    std::string tempPath;
+    auto file = fs_.CreateTempBeside(path_, &tempPath, &status);
+    if (!file) return status;
+    status = file->Append(content.data(), content.size());
+    if (status.ok()) status = file->Sync();
+    const FileStatus closed = file->Close();
+    if (status.ok()) status = closed;
+    file.reset();
+    if (status.ok()) status = fs_.Rename(tempPath, path_);
+    if (!status.ok()) {
+        fs_.Remove(tempPath);
+        return status;
+    }
+    fs_.SyncFolderOf(path_);
+    return status;
+}
+
+int CProfileFile::Fail() {
+    if (!writeFailureShown_) {
+        writeFailureShown_ = true;
+        prompt_.ShowError(FormatText(msg::kErrorWritingProfileFormat, path_.c_str()));
+    }
+    return 0;
+}
+
+}  // namespace vk

@@ -1,0 +1,247 @@
+// The settings table: defaults on a first run, everything back after a save, hostile stored
+// values, and the registry failure that is reported once.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/settings/memory_settings_storage.h"
+#include "core/settings/settings_names.h"
+#include "core/settings/settings_store.h"
+#include "core/settings/stored_value.h"
+#include "tests/support/scripted_prompt.h"
+
+namespace vk {
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+  protected:
+    CMemorySettingsStorage storage;
+    test::ScriptedPrompt prompt;
+    CSettingsStore store{storage, prompt, [](const std::string&) { return true; }};
+
+    CSettings Loaded() {
+        CSettings s;
+        store.LoadSettings(s);
+        return s;
+    }
+};
+
+TEST_F(SettingsStoreTest, FirstRunGivesDefaultsAndExitWritesEveryValueWithInitZero) {
+    const CSettings s = Loaded();
+    EXPECT_TRUE(s.lastFile.empty());
+    EXPECT_EQ(s.searchOptions, 3u);
+    EXPECT_EQ(s.transparency, 255u);
+    EXPECT_FALSE(s.startWithWindows);
+    EXPECT_TRUE(s.sysTrayIcon);
+    EXPECT_EQ(s.expirationDays, 0u);
+    EXPECT_TRUE(s.showToolbar && s.encryptFiles && s.sendTab && s.mask);
+    EXPECT_FALSE(s.clearClipboard || s.autosizeCol || s.pinTrayDlg || s.doubleClick);
+    EXPECT_EQ(s.clearSeconds, 30u);
+    EXPECT_TRUE(s.firstStart);
+    EXPECT_TRUE(s.skinDialog && s.autoComplete);
+    EXPECT_EQ(s.defaultCategory, 1);
+    EXPECT_EQ(s.reportColumns, "1,1,1,1,1,1,1");
+    EXPECT_EQ(s.categoryNames[0], "Default");
+    EXPECT_EQ(s.categoryNames[3], "Software");
+    EXPECT_EQ(s.categoryNames[4], "");
+    EXPECT_EQ(s.columnNames[4], "Serial #");
+    EXPECT_EQ(s.columnNames[13], "Notes");
+    EXPECT_EQ(s.columnIcons[0], 185);
+    EXPECT_EQ(s.columnIcons[10], 215);
+    EXPECT_EQ(s.dialogBackground, (RgbColour{240, 240, 248}));
+    EXPECT_TRUE(prompt.messages.empty());
+
+    CSettings exiting = s;
+    exiting.firstStart = false;  // the editor has been shown
+    ASSERT_EQ(store.SaveSettings(exiting), 1);
+    EXPECT_EQ(storage.values.at("Init"), "0");
+    EXPECT_EQ(storage.values.count("LastFile"), 0u);  // written only when there is one
+    EXPECT_EQ(storage.values.count("WindowPosition"), 0u);
+    EXPECT_EQ(storage.values.at("Columns2"), "0,1,2,-1,-1,-1,-1,-1,-1,-1,-1,");
+
+    std::vector<std::string> expected = {
+        "SearchOptions", "Transparency", "StartWithWindows", "SysTrayIcon",    "ExpirationDays",
+        "ShowToolbar",   "EncryptFiles", "SendTab",          "ClearClipboard", "ClearSeconds",
+        "Mask",          "AutosizeCol",  "PinTrayDlg",       "Init",           "DoubleClick",
+        "SkinDialog",    "AutoComplete", "DefaultCategory",  "ReportColumns"};
+    for (unsigned i = 1; i <= 4; ++i) expected.push_back(NumberedName("Columns", i));
+    for (unsigned i = 0; i <= 10; ++i) {
+        expected.push_back(NumberedName("ColumnName", i));
+        expected.push_back(NumberedName("ColumnIcon", i));
+    }
+    for (unsigned i = 0; i <= 4; ++i) expected.push_back(NumberedName("CategoryName", i));
+    EXPECT_EQ(storage.writeOrder, expected);
+
+    EXPECT_FALSE(Loaded().firstStart);
+}
+
+TEST_F(SettingsStoreTest, EveryChangedValueComesBack) {
+    CSettings s;
+    s.lastFile = "/home/u/Bank Ü.vk";
+    s.searchOptions = 1;
+    s.transparency = 128;
+    s.startWithWindows = true;
+    s.sysTrayIcon = false;
+    s.expirationDays = 90;
+    s.showToolbar = false;
+    s.encryptFiles = false;
+    s.sendTab = false;
+    s.clearClipboard = true;
+    s.clearSeconds = 5;
+    s.mask = false;
+    s.autosizeCol = true;
+    s.pinTrayDlg = true;
+    s.doubleClick = true;
+    s.skinDialog = false;
+    s.autoComplete = false;
+    s.defaultCategory = 4;
+    s.reportColumns = "0,1,0,1,0,1,0";
+    s.columnSets[2] = {8, 0, -1, 3, -1, -1, -1, -1, -1, -1, -1};
+    s.categoryNames[1] = "R&D";
+    s.categoryNames[4] = "spare";
+    s.columnNames[0] = "Site";
+    s.columnIcons[1] = 259;
+    ASSERT_EQ(store.SaveSettings(s), 1);
+
+    const CSettings r = Loaded();
+    EXPECT_EQ(r.lastFile, s.lastFile);
+    EXPECT_EQ(r.searchOptions, 1u);
+    EXPECT_EQ(r.transparency, 128u);
+    EXPECT_TRUE(r.startWithWindows);
+    EXPECT_FALSE(r.sysTrayIcon);
+    EXPECT_EQ(r.expirationDays, 90u);
+    EXPECT_FALSE(r.showToolbar || r.encryptFiles || r.sendTab || r.mask);
+    EXPECT_TRUE(r.clearClipboard && r.autosizeCol && r.pinTrayDlg && r.doubleClick);
+    EXPECT_EQ(r.clearSeconds, 5u);
+    EXPECT_FALSE(r.skinDialog || r.autoComplete);
+    EXPECT_EQ(r.defaultCategory, 4);
+    EXPECT_EQ(r.reportColumns, "0,1,0,1,0,1,0");
+    EXPECT_EQ(r.columnSets, s.columnSets);  // stored order kept, gaps and all
+    EXPECT_EQ(r.categoryNames, s.categoryNames);
+    EXPECT_EQ(r.columnNames, s.columnNames);
+    EXPECT_EQ(r.columnIcons, s.columnIcons);
+    // Saved while still starting: Init holds 1, and its presence alone ends the first start.
+    EXPECT_EQ(storage.values.at("Init"), "1");
+    EXPECT_FALSE(r.firstStart);
+}
+
+TEST_F(SettingsStoreTest, AnyStoredInitEndsTheFirstStart) {
+    for (const char* init : {"0", "1", "", "garbage"}) {
+        storage.values["Init"] = init;
+        EXPECT_FALSE(Loaded().firstStart) << init;
+    }
+    storage.values.erase("Init");
+    EXPECT_TRUE(Loaded().firstStart);
+}
+
+TEST_F(SettingsStoreTest, DefaultCategoryOutsideOneToFourReadsAsOne) {
+    const std::vector<std::pair<std::string, int>> cases = {
+        {"7", 1}, {"0", 1}, {"-3", 1}, {"4294967295", 1}, {"x", 1}, {"4", 4}, {"2", 2}};
+    for (const auto& [stored, expected] : cases) {
+        storage.values["DefaultCategory"] = stored;
+        EXPECT_EQ(Loaded().defaultCategory, expected) << stored;
+    }
+    CSettings s;
+    s.defaultCategory = 9;  // never written out of range either
+    store.SaveSettings(s);
+    EXPECT_EQ(storage.values.at("DefaultCategory"), "1");
+}
+
+TEST_F(SettingsStoreTest, HostileNumbersKeepTheDefaultOrAreBroughtIntoRange) {
+    storage.values = {{"Transparency", "abc"},
+                      {"SearchOptions", "7"},
+                      {"ClearSeconds", "4294967295"},
+                      {"ExpirationDays", "100000"},
+                      {"SysTrayIcon", "-1"},
+                      {"SendTab", "2"},
+                      {"Mask", "0x0"},
+                      {"AutoComplete", " 0 "},
+                      {"StartWithWindows", "99999999999999999999999999"}};
+    CSettings s = Loaded();
+    EXPECT_EQ(s.transparency, 255u);
+    EXPECT_EQ(s.searchOptions, 3u);  // only the two option bits
+    EXPECT_EQ(s.clearSeconds, kMaxClearSeconds);
+    EXPECT_EQ(s.expirationDays, kMaxExpirationDays);
+    EXPECT_TRUE(s.sysTrayIcon);  // a negative number is no 32-bit value: default
+    EXPECT_TRUE(s.sendTab);
+    EXPECT_TRUE(s.mask);
+    EXPECT_FALSE(s.autoComplete);
+    EXPECT_FALSE(s.startWithWindows);
+
+    storage.values = {{"Transparency", "300"}, {"SearchOptions", "2"}};
+    s = Loaded();
+    EXPECT_EQ(s.transparency, 255u);
+    EXPECT_EQ(s.searchOptions, 2u);
+}
+
+TEST_F(SettingsStoreTest, StoredTextIsCutToTheReadBufferWithoutSplittingCharacters) {
+    std::string longUtf8;
+    for (int i = 0; i < 200; ++i) longUtf8 += "\xC3\xA9";  // é, two bytes each
+    storage.values["LastFile"] = std::string(400, 'a');
+    storage.values["ReportColumns"] = longUtf8;
+    storage.values["CategoryName1"] = std::string("Net\0hidden", 10);
+    const CSettings s = Loaded();
+    EXPECT_EQ(s.lastFile, std::string(259, 'a'));
+    EXPECT_EQ(s.reportColumns.size(), 258u);
+    EXPECT_EQ(s.reportColumns, longUtf8.substr(0, 258));
+    EXPECT_EQ(s.categoryNames[1], "Net");
+
+    EXPECT_EQ(CutStoredText("\xFF\xFE" + std::string(300, 'x')).size(), 259u);  // not UTF-8
+}
+
+TEST_F(SettingsStoreTest, ReportColumnsAreWrittenBackAsRead) {
+    storage.values["ReportColumns"] = "1,0,x,,7";
+    ASSERT_EQ(store.SaveSettings(Loaded()), 1);
+    EXPECT_EQ(storage.values.at("ReportColumns"), "1,0,x,,7");
+}
+
+TEST_F(SettingsStoreTest, UnreadableKeyKeepsDefaultsSilently) {
+    storage.values = {{"Transparency", "128"}, {"Init", "0"}, {"Columns1", "3,"}};
+    storage.readable = false;
+    const CSettings s = Loaded();
+    EXPECT_EQ(s.transparency, 255u);
+    EXPECT_TRUE(s.firstStart);
+    EXPECT_EQ(s.columnSets, CSettings::DefaultColumnSets());
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(SettingsStoreTest, RegistryFailureIsShownOncePerRunWhateverFails) {
+    CSettings s;
+    storage.writable = false;
+    EXPECT_EQ(store.SaveSettings(s), 0);
+    ASSERT_EQ(prompt.messages, std::vector<std::string>{"Unable to save changes to the registry."});
+    EXPECT_EQ(store.SaveCategoryNames(s), 0);
+    EXPECT_EQ(store.SaveWindowPosition({1, 2, 3, 4}), 0);
+    EXPECT_EQ(store.AddRecentFile(s, "/a.vk"), 0);
+    EXPECT_TRUE(storage.values.empty());
+
+    storage.writable = true;
+    storage.commitFails = true;  // values accepted, but the file cannot be kept
+    EXPECT_EQ(store.SaveColumnSets(s), 0);
+    storage.commitFails = false;
+    EXPECT_EQ(store.SaveSettings(s), 1);
+    EXPECT_EQ(prompt.messages.size(), 1u);
+
+    // A program run is one store: the next run reports again.
+    test::ScriptedPrompt nextRun;
+    CSettingsStore next(storage, nextRun, [](const std::string&) { return true; });
+    storage.writable = false;
+    EXPECT_EQ(next.SaveSettings(s), 0);
+    EXPECT_EQ(nextRun.messages.size(), 1u);
+}
+
+TEST(StoredNumber, AcceptsOnlyWholeDecimalNumbers) {
+    EXPECT_EQ(ParseStoredNumber("42"), 42);
+    EXPECT_EQ(ParseStoredNumber(" -7\t"), -7);
+    EXPECT_EQ(ParseStoredNumber("+3"), 3);
+    EXPECT_EQ(ParseStoredNumber("99999999999999999999999"), INT64_MAX);
+    EXPECT_EQ(ParseStoredNumber("-99999999999999999999999"), -INT64_MAX);
+    for (const char* bad : {"", " ", "-", "12a", "0x10", "1 2", "1.5", "\xEF\xBC\x91"}) {
+        EXPECT_FALSE(ParseStoredNumber(bad).has_value()) << bad;
+    }
+    EXPECT_EQ(NumberedName("RecentFile", 5), "RecentFile5");
+}
+
+}  // namespace
+}  // namespace vk
