@@ -109,6 +109,17 @@ int CSettingsStore::SaveSettings(const CSettings& s) {
     });
 }
 
+void CSettingsStore::ReloadSettings(CSettings& s) {
+    CSettings fresh;
+    fresh.firstStart = s.firstStart;
+    LoadSettings(fresh);
+    fresh.lastFile = std::move(s.lastFile);
+    fresh.encryptFiles = s.encryptFiles;
+    fresh.recentFiles = std::move(s.recentFiles);
+    fresh.dialogBackground = s.dialogBackground;
+    s = std::move(fresh);
+}
+
 template <typename Write>
 int CSettingsStore::Save(Write write) {
     bool ok = storage_.OpenForWrite();

@@ -26,6 +26,10 @@ class CSettingsStore {
     void LoadSettings(CSettings& settings);
     // The same values in the same order, except the window position and the recent files.
     int SaveSettings(const CSettings& settings);
+    // The stored values over edited ones (Cancel of the options): what is not stored returns
+    // to its default. What belongs to the run rather than to the options stays: the open
+    // file, its encryption, the recent files and the first-start flag.
+    void ReloadSettings(CSettings& settings);
 
     void LoadColumnSets(CSettings& settings);
     int SaveColumnSets(const CSettings& settings);

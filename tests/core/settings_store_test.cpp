@@ -126,6 +126,26 @@ TEST_F(SettingsStoreTest, EveryChangedValueComesBack) {
     EXPECT_FALSE(r.firstStart);
 }
 
+TEST_F(SettingsStoreTest, ReloadPutsStoredValuesOverEditsAndDefaultsWhereNothingIsStored) {
+    storage.values = {{"Transparency", "200"}, {"LastFile", "/old.vk"}};
+    CSettings s = Loaded();
+    s.firstStart = false;  // the editor has been shown meanwhile
+    s.lastFile = "/open.vk";
+    s.recentFiles = {"/open.vk"};
+    s.transparency = 130;
+    s.clearSeconds = 99;
+    s.categoryNames[0] = "edited";
+    s.columnSets[1] = ParseColumnSet("4,");
+    store.ReloadSettings(s);
+    EXPECT_EQ(s.transparency, 200u);
+    EXPECT_EQ(s.clearSeconds, 30u);
+    EXPECT_EQ(s.categoryNames[0], "Default");
+    EXPECT_EQ(s.columnSets, CSettings::DefaultColumnSets());
+    EXPECT_FALSE(s.firstStart);
+    EXPECT_EQ(s.lastFile, "/open.vk");
+    EXPECT_EQ(s.recentFiles, std::vector<std::string>{"/open.vk"});
+}
+
 TEST_F(SettingsStoreTest, AnyStoredInitEndsTheFirstStart) {
     for (const char* init : {"0", "1", "", "garbage"}) {
         storage.values["Init"] = init;
