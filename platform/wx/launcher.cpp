@@ -1,0 +1,76 @@
+#include "platform/wx/launcher.h"
+
+#include <sys/stat.h>
+#include <wx/log.h>
+#include <wx/utils.h>
+
+#include <cerrno>
+
+#include "core/shell/launch_rules.h"
+#include "core/shell/text_encoding.h"
+#include "platform/system_error.h"
+
+#ifdef __WXMSW__
+#include <wx/msw/registry.h>
+#endif
+
+namespace vk {
+namespace {
+
+wxString AsWx(const std::string& text) {
+    return wxString::FromUTF8(TextAsUtf8(text));
+}
+
+bool BrowserOpens(const std::string& address) {
+    wxLogNull quiet;  // failures are ours to report, not the toolkit's log window's
+    return wxLaunchDefaultBrowser(AsWx(address));
+}
+
+#ifdef __WXMSW__
+// The browser registered for web pages, run directly: for systems where the shell cannot
+// open the address itself.
+void OpenWithRegisteredBrowser(const std::string& address) {
+    wxLogNull quiet;
+    wxRegKey htm(wxRegKey::HKCR, ".htm");
+    wxString fileClass;
+    if (!htm.Exists() || !htm.QueryValue(wxString(), fileClass)) return;
+    wxRegKey open(wxRegKey::HKCR, fileClass + "\\shell\\open\\command");
+    wxString command;
+    if (!open.Exists() || !open.QueryValue(wxString(), command)) return;
+    const wxScopedCharBuffer utf8 = command.utf8_str();
+    wxExecute(AsWx(BrowserCommandLine(std::string(utf8.data(), utf8.length()), address)),
+              wxEXEC_ASYNC);
+}
+#endif
+
+}  // namespace
+
+bool LaunchText(const std::string& text, IUserPrompt& prompt) {
+    int error = 0;
+    if (ClassifyLaunchText(text) == LaunchKind::kWebAddress) {
+        errno = 0;
+        if (!BrowserOpens(text)) error = errno ? errno : ENOENT;
+    } else {
+        struct stat info {};
+        if (::stat(text.c_str(), &info) != 0) {
+            error = errno;
+        } else {
+            wxLogNull quiet;
+            errno = 0;
+            if (!wxLaunchDefaultApplication(AsWx(text))) error = errno ? errno : ENOENT;
+        }
+    }
+    if (error == 0) return true;
+    prompt.ShowMessage(LaunchFailedText(text, SystemErrorText(error)), MessageButtons::kOk,
+                       MessageIcon::kDefault);
+    return false;
+}
+
+void OpenWebAddress(const std::string& address) {
+    if (address.empty() || BrowserOpens(address)) return;
+#ifdef __WXMSW__
+    OpenWithRegisteredBrowser(address);
+#endif
+}
+
+}  // namespace vk

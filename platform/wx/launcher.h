@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+#include "core/shell/user_prompt.h"
+
+namespace vk {
+
+// Opens a web address, a "mailto:" address or a document with what the desktop associates
+// with it. On failure shows "Unable to launch ..." with the system's reason and returns
+// false.
+bool LaunchText(const std::string& text, IUserPrompt& prompt);
+
+// Opens a web address in the browser; an empty text does nothing and a failure is silent.
+void OpenWebAddress(const std::string& address);
+
+}  // namespace vk

@@ -1,0 +1,185 @@
+// The shell's window helpers: file pickers, combo-box histories, column check boxes,
+// the wait cursor, transparent bitmaps and the launcher's failure message.
+#include <gtest/gtest.h>
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+#include <wx/dcmemory.h>
+#include <wx/dialog.h>
+#include <wx/filedlg.h>
+#include <wx/frame.h>
+#include <wx/imaglist.h>
+
+#include <array>
+
+#include "gui/ui/bitmap_drawing.h"
+#include "gui/ui/column_check_boxes.h"
+#include "gui/ui/combo_box_history.h"
+#include "gui/ui/file_pickers.h"
+#include "gui/ui/wait_cursor.h"
+#include "platform/wx/launcher.h"
+#include "tests/gui/modal_answer.h"
+#include "tests/support/process.h"
+#include "tests/support/scripted_prompt.h"
+
+namespace vk {
+namespace {
+
+TEST(ShellPickers, EachPickerHasItsTitleFilterAndStartingPlace) {
+    test::TempDir dir;
+    test::WriteFileBytes(dir.File("old.vk"), "x");
+
+    auto open = MakePasswordFilePicker(PasswordFilePicker::kOpen, nullptr, "", dir.path());
+    EXPECT_EQ(open->GetMessage(), "Open password file");
+    EXPECT_EQ(open->GetWildcard(), "Vaultkeep files (*.vk)|*.vk|All Files (*.*)|*");
+    EXPECT_TRUE(open->HasFlag(wxFD_OPEN));
+    EXPECT_TRUE(open->HasFlag(wxFD_FILE_MUST_EXIST));
+    EXPECT_FALSE(open->HasFlag(wxFD_CHANGE_DIR));
+
+    auto fresh = MakePasswordFilePicker(PasswordFilePicker::kNew, nullptr, "", dir.path());
+    EXPECT_EQ(fresh->GetMessage(), "New password file");
+    EXPECT_TRUE(fresh->HasFlag(wxFD_SAVE));
+    EXPECT_FALSE(fresh->HasFlag(wxFD_OVERWRITE_PROMPT));
+
+    auto saveAs = MakePasswordFilePicker(PasswordFilePicker::kSaveAs, nullptr, dir.File("old.vk"),
+                                         "/nonexistent");
+    EXPECT_EQ(saveAs->GetMessage(), "Save as");
+    EXPECT_TRUE(saveAs->HasFlag(wxFD_OVERWRITE_PROMPT));
+    // The current file's folder wins over the program folder...
+    EXPECT_EQ(saveAs->GetDirectory(), dir.path());
+    // ...but a folder that has gone away does not.
+    auto gone =
+        MakePasswordFilePicker(PasswordFilePicker::kSaveAs, nullptr, "/gone/a.vk", dir.path());
+    EXPECT_EQ(gone->GetDirectory(), dir.path());
+}
+
+TEST(ShellPickers, PathChangesOnlyWhenAFileIsChosen) {
+    test::TempDir dir;
+    wxString title;
+    int reply = wxID_CANCEL;
+    test::ModalAnswer answer([&](wxDialog* dialog) {
+        auto* picker = dynamic_cast<wxFileDialog*>(dialog);
+        if (!picker) return static_cast<int>(wxID_ABORT);
+        title = picker->GetMessage();
+        return reply;
+    });
+
+    std::string path = "/somewhere/else.vk";
+    EXPECT_EQ(PickPasswordFile(PasswordFilePicker::kOpen, path, nullptr, dir.path()), wxID_CANCEL);
+    EXPECT_EQ(path, "/somewhere/else.vk");
+    EXPECT_EQ(title, "Open password file");
+
+    // OK with no file chosen counts as Cancel.
+    reply = wxID_OK;
+    EXPECT_EQ(PickPasswordFile(PasswordFilePicker::kSaveAs, path, nullptr, dir.path()),
+              wxID_CANCEL);
+    EXPECT_EQ(path, "/somewhere/else.vk");
+    EXPECT_EQ(title, "Save as");
+}
+
+TEST(ShellCombo, HistoryGrowsAtTheTopAndGivesBackFive) {
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "combo");
+    auto* combo = new wxComboBox(frame, wxID_ANY);
+    FillComboFromHistory(*combo, {"b", "c", "d", "e"});
+    EXPECT_EQ(combo->GetCount(), 4u);
+
+    combo->ChangeValue("");
+    EXPECT_FALSE(AddComboTextToHistory(*combo));
+    combo->ChangeValue("c");
+    EXPECT_FALSE(AddComboTextToHistory(*combo));
+    combo->ChangeValue("a");
+    EXPECT_TRUE(AddComboTextToHistory(*combo));
+    EXPECT_EQ(combo->GetValue(), "a");
+    combo->ChangeValue("Z");
+    EXPECT_TRUE(AddComboTextToHistory(*combo));
+    EXPECT_EQ(ComboHistoryToList(*combo), (std::vector<std::string>{"Z", "a", "b", "c", "d"}));
+    frame->Destroy();
+}
+
+TEST(ShellColumns, CheckBoxesOfTheDialogMakeTheSet) {
+    auto* dialog = new wxDialog(nullptr, wxID_ANY, "Columns");
+    std::vector<wxCheckBox*> boxes;
+    std::vector<int> ids;
+    for (int i = 0; i <= 10; ++i) {
+        boxes.push_back(new wxCheckBox(dialog, 2000 + i, "field"));
+        ids.push_back(2000 + i);
+    }
+    boxes[4]->SetValue(true);
+    boxes[1]->SetValue(true);
+    test::ScriptedPrompt prompt;
+    std::array<int, 11> set{};
+    set.fill(7);
+    ASSERT_TRUE(ColumnsFromDialogCheckBoxes(*dialog, ids, set, prompt));
+    EXPECT_EQ(set, (std::array<int, 11>{1, 4, -1, -1, -1, -1, -1, -1, -1, -1, -1}));
+
+    boxes[4]->SetValue(false);
+    boxes[1]->SetValue(false);
+    EXPECT_FALSE(ColumnsFromDialogCheckBoxes(*dialog, ids, set, prompt));
+    EXPECT_EQ(set[0], 1);
+    EXPECT_EQ(prompt.messages, (std::vector<std::string>{"You must select at least one column"}));
+    dialog->Destroy();
+}
+
+TEST(ShellWaitCursor, HoldsTheMouseAndGivesItBack) {
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "busy");
+    frame->Show();
+    {
+        CWaitCursor wait(frame);
+        EXPECT_TRUE(wxIsBusy());
+        EXPECT_TRUE(wait.HasCapture());
+        EXPECT_TRUE(frame->HasCapture());
+        // A window that holds the mouse already keeps it when a second wait nests.
+        CWaitCursor nested(frame);
+        EXPECT_FALSE(nested.HasCapture());
+    }
+    EXPECT_FALSE(wxIsBusy());
+    EXPECT_FALSE(frame->HasCapture());
+
+    auto* hidden = new wxFrame(nullptr, wxID_ANY, "hidden");
+    {
+        CWaitCursor wait(hidden);  // cannot capture; the cursor still shows busy
+        EXPECT_FALSE(wait.HasCapture());
+        EXPECT_TRUE(wxIsBusy());
+    }
+    CWaitCursor none(nullptr);
+    hidden->Destroy();
+    frame->Destroy();
+}
+
+TEST(ShellBitmaps, KeyColourLeavesTheBackgroundVisible) {
+    // 2x1: a magenta pixel and a blue one, drawn onto white.
+    wxImage source(2, 1);
+    source.SetRGB(0, 0, 255, 0, 255);
+    source.SetRGB(1, 0, 0, 0, 255);
+    const wxBitmap bitmap(source);
+
+    wxBitmap target(4, 1);
+    {
+        wxMemoryDC dc(target);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        DrawBitmapTransparent(dc, bitmap, wxPoint(0, 0), wxColour(255, 0, 255));
+        DrawBitmapTransparent(dc, bitmap, wxPoint(2, 0));  // top-left pixel as the key
+    }
+    const wxImage result = target.ConvertToImage();
+    EXPECT_EQ(wxColour(result.GetRed(0, 0), result.GetGreen(0, 0), result.GetBlue(0, 0)), *wxWHITE);
+    EXPECT_EQ(wxColour(result.GetRed(1, 0), result.GetGreen(1, 0), result.GetBlue(1, 0)), *wxBLUE);
+    EXPECT_EQ(wxColour(result.GetRed(2, 0), result.GetGreen(2, 0), result.GetBlue(2, 0)), *wxWHITE);
+    EXPECT_EQ(TopLeftPixelColour(bitmap), wxColour(255, 0, 255));
+
+    wxImageList list;
+    EXPECT_EQ(AddBitmapToImageList(list, wxBitmap(16, 16)), 0);
+    EXPECT_EQ(AddBitmapToImageList(list, wxBitmap(16, 16)), 1);
+    EXPECT_EQ(list.GetSize(), wxSize(16, 16));
+}
+
+TEST(ShellLauncher, MissingDocumentGivesTheSystemsReason) {
+    test::ScriptedPrompt prompt;
+    EXPECT_FALSE(LaunchText("/nonexistent/statement.pdf", prompt));
+    EXPECT_EQ(prompt.messages,
+              (std::vector<std::string>{"Unable to launch /nonexistent/statement.pdf.\n\nThe "
+                                        "system error code is:\n\nNo such file or directory"}));
+    OpenWebAddress("");  // nothing to open: nothing happens
+}
+
+}  // namespace
+}  // namespace vk
