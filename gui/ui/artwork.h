@@ -1,0 +1,62 @@
+#pragma once
+#include <wx/bitmap.h>
+#include <wx/icon.h>
+#include <wx/iconbndl.h>
+
+// The program's own pictures, compiled in (drawn in resources/art, made into code by
+// scripts/dev/make_artwork.sh). Every picture has an alpha channel. Each is decoded on first use
+// and kept until the toolkit shuts down; call these from the GUI thread only.
+namespace vk::art {
+
+// Resource numbers the windows ask for pictures by.
+enum ArtworkId : int {
+    kProgramIconId = 128,
+    kKeyPictureId = 139,
+    kOpenFolderId = 181,
+    kFolderId = 182,
+    kWelcomePictureId = 220,
+    kRecordId = 238,
+    kModifiedId = 283,
+    kUnmodifiedId = 284,
+    kLockIconId = 296,
+};
+
+// The number of record fields that can be list columns, each with its own icon.
+inline constexpr int kColumnIconCount = 11;
+
+// The program icon at 16, 32 and 48 pixels, for title bars and task switchers.
+wxIconBundle ProgramIcons();
+
+// The program icon at `size` pixels square. 16, 32 and 48 are drawn as such; other sizes from 1
+// to 256 are scaled from the nearest larger drawing. Any other size gives an invalid icon.
+wxIcon ProgramIcon(int size);
+
+// The lock shown while the database is locked (tray, unlock dialog); drawn at 16 and 32 pixels,
+// other sizes as for ProgramIcon.
+wxIcon LockIcon(int size);
+
+// The status bar's 16x16 modified-state pictures: unsaved changes, and saved.
+wxBitmap ModifiedBitmap();
+wxBitmap UnmodifiedBitmap();
+
+// The Welcome dialog's picture, 160x120.
+wxBitmap WelcomePicture();
+
+// The key of the password file chooser, 48x48.
+wxBitmap KeyPicture();
+
+// 16x16 tree images: a folder, the selected (open) folder, a record.
+wxBitmap FolderBitmap();
+wxBitmap OpenFolderBitmap();
+wxBitmap RecordBitmap();
+
+// The 16x16 default column icon of record field `field` (0 Description .. 10 Date expires);
+// invalid for any other field.
+wxBitmap ColumnIcon(int field);
+
+// The picture with resource number `resourceId`: the ids above, and the eleven column icons 185,
+// 183, 184, 256, 257, 258, 259, 260, 261, 214, 215. The two icons come at 32x32, the size
+// dialogs and the large window icon show. An unknown id gives an invalid bitmap.
+wxBitmap ArtworkById(int resourceId);
+
+}  // namespace vk::art
