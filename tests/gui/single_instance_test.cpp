@@ -1,0 +1,291 @@
+// One copy per user: a second copy hands over to the first through the real socket; another
+// process plays the other copy.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <wx/app.h>
+#include <wx/evtloop.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "platform/wx/single_instance.h"
+#include "tests/support/child_process.h"
+#include "tests/support/process.h"
+
+namespace vk {
+namespace {
+
+using test::ChildProcess;
+using test::TempDir;
+using ::testing::ElementsAre;
+
+const std::string kProbe = VK_INSTANCE_PROBE;
+
+// Runs the event loop until `done`; gives up after a minute so a fault fails instead of hangs.
+bool PumpUntil(const std::function<bool()>& done) {
+    wxEventLoop loop;
+    wxEventLoopActivator active(&loop);
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > giveUp) return false;
+        loop.DispatchTimeout(20);
+        wxTheApp->ProcessPendingEvents();
+        wxTheApp->ProcessIdle();
+    }
+    return true;
+}
+
+unsigned ModeOf(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+bool Exists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+int ConnectRaw(const std::string& socketPath) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.c_str(), sizeof address.sun_path - 1);
+    const timeval guard{30, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &guard, sizeof guard);
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &guard, sizeof guard);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Sends raw bytes as some client would and returns whatever comes back before the server
+// closes the connection.
+std::string Exchange(const std::string& socketPath, const std::string& bytes) {
+    const int fd = ConnectRaw(socketPath);
+    if (fd < 0) return "(no connection)";
+    ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+    ::shutdown(fd, SHUT_WR);
+    std::string reply;
+    char buffer[64];
+    ssize_t got;
+    while ((got = ::recv(fd, buffer, sizeof buffer, 0)) > 0) {
+        reply.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return reply;
+}
+
+TEST(SingleInstance, SecondCopyHandsShowAndShutdownToTheFirst) {
+    TempDir dir;
+    const std::string folder = dir.File("run");
+    ChildProcess first({kProbe, "serve", folder});
+    ASSERT_EQ(first.ReadLine(), "ready");
+    EXPECT_EQ(ModeOf(folder), 0700u);
+
+    CSingleInstance second("Vaultkeep", folder);
+    EXPECT_TRUE(second.IsAnotherRunning());
+    EXPECT_FALSE(second.HoldsLock());
+    // The running copy's socket is not taken from it.
+    EXPECT_FALSE(second.StartServer([](InstanceCommand) {}));
+
+    EXPECT_TRUE(second.SendShow());
+    EXPECT_EQ(first.ReadLine(), "show");
+
+    // The wait lasts until the first copy has ended, not just until it answered.
+    EXPECT_TRUE(second.SendShutdownAndWait());
+    EXPECT_THAT(first.ReadRemainingLines(), ElementsAre("shutdown", "ended"));
+    EXPECT_EQ(first.Wait(), 0);
+    EXPECT_TRUE(second.HoldsLock());
+    EXPECT_FALSE(second.IsAnotherRunning());
+    EXPECT_TRUE(second.StartServer([](InstanceCommand) {}));
+}
+
+TEST(SingleInstance, FirstCopyAnswersAtOnceAndWorksOnTheMainLoop) {
+    TempDir dir;
+    const std::string folder = dir.File("run");
+    auto first = std::make_unique<CSingleInstance>("Vaultkeep", folder);
+    ASSERT_TRUE(first->HoldsLock());
+
+    std::vector<InstanceCommand> received;
+    std::optional<ChildProcess> sender;
+    std::vector<std::string> senderSaw;
+    ASSERT_TRUE(first->StartServer([&](InstanceCommand command) {
+        received.push_back(command);
+        if (command == InstanceCommand::kShow) {
+            // The sender has its answer before the work starts, however long the work takes
+            // (a user answering a question).
+            while (auto line = sender->ReadLine()) senderSaw.push_back(*line);
+        } else {
+            first.reset();  // ends: the lock and the socket go
+        }
+    }));
+
+    sender.emplace(std::vector<std::string>{kProbe, "send", folder, "show"});
+    ASSERT_TRUE(PumpUntil([&] { return !received.empty() && sender->HasEnded(); }));
+    EXPECT_THAT(senderSaw, ElementsAre("another running", "delivered"));
+
+    ChildProcess successor({kProbe, "send", folder, "shutdown"});
+    ASSERT_TRUE(PumpUntil([&] { return successor.HasEnded(); }));
+    EXPECT_THAT(successor.ReadRemainingLines(), ElementsAre("another running", "took over"));
+    EXPECT_THAT(received, ElementsAre(InstanceCommand::kShow, InstanceCommand::kShutdown));
+    EXPECT_EQ(first, nullptr);
+    EXPECT_FALSE(Exists(folder + "/Vaultkeep.socket"));
+}
+
+TEST(SingleInstance, WhatACrashedCopyLeavesNeverBlocksTheNextStart) {
+    TempDir dir;
+    const std::string folder = dir.File("run");
+    {
+        ChildProcess crashed({kProbe, "serve", folder});
+        ASSERT_EQ(crashed.ReadLine(), "ready");
+        crashed.Signal(SIGKILL);
+        crashed.Wait();
+    }
+    ASSERT_TRUE(Exists(folder + "/Vaultkeep.lock"));
+    ASSERT_TRUE(Exists(folder + "/Vaultkeep.socket"));
+    {
+        CSingleInstance next("Vaultkeep", folder);
+        EXPECT_FALSE(next.IsAnotherRunning());
+        EXPECT_TRUE(next.HoldsLock());
+        bool shown = false;
+        ASSERT_TRUE(
+            next.StartServer([&](InstanceCommand c) { shown = c == InstanceCommand::kShow; }));
+        ChildProcess sender({kProbe, "send", folder, "show"});
+        ASSERT_TRUE(PumpUntil([&] { return shown && sender.HasEnded(); }));
+        EXPECT_THAT(sender.ReadRemainingLines(), ElementsAre("another running", "delivered"));
+    }
+
+    // A lock file naming a process that lives but holds nothing (its number was reused
+    // after the crash), or naming none at all, is left over too.
+    ChildProcess unrelated({"/bin/sleep", "60"});
+    for (const std::string& content : {std::to_string(unrelated.pid()), std::string()}) {
+        test::WriteFileBytes(folder + "/Vaultkeep.lock", content);
+        ::chmod((folder + "/Vaultkeep.lock").c_str(), 0600);
+        CSingleInstance next("Vaultkeep", folder);
+        EXPECT_FALSE(next.IsAnotherRunning()) << "lock file holding '" << content << "'";
+        EXPECT_TRUE(next.HoldsLock()) << "lock file holding '" << content << "'";
+    }
+}
+
+TEST(SingleInstance, AnythingButTheTwoCommandsIsIgnored) {
+    TempDir dir;
+    const std::string folder = dir.File("run");
+    const std::string socket = folder + "/Vaultkeep.socket";
+    ChildProcess first({kProbe, "serve", folder});
+    ASSERT_EQ(first.ReadLine(), "ready");
+
+    EXPECT_EQ(Exchange(socket, "showx\n"), "");
+    EXPECT_EQ(Exchange(socket, "SHOW\n"), "");
+    EXPECT_EQ(Exchange(socket, "show\nshow\n"), "");
+    EXPECT_EQ(Exchange(socket, std::string("show\0\n", 6)), "");
+    EXPECT_EQ(Exchange(socket, "shut"), "");
+    EXPECT_EQ(Exchange(socket, std::string(1 << 20, 's')), "");
+
+    // A client that connects and says nothing does not keep the next one out.
+    const int silent = ConnectRaw(socket);
+    CSingleInstance second("Vaultkeep", folder);
+    EXPECT_TRUE(second.SendShow());
+    EXPECT_EQ(Exchange(socket, "show\n"), "ok\n");
+    ::close(silent);
+
+    EXPECT_TRUE(second.SendShutdownAndWait());
+    EXPECT_THAT(first.ReadRemainingLines(), ElementsAre("show", "show", "shutdown", "ended"));
+}
+
+TEST(SingleInstance, FirstCopyThatDoesNotAnswerNeverHangsTheSecond) {
+    TempDir dir;
+    const std::string folder = dir.File("run");
+    {
+        ChildProcess first({kProbe, "serve", folder});
+        ASSERT_EQ(first.ReadLine(), "ready");
+        first.Signal(SIGSTOP);  // alive, holding its lock, answering nobody
+
+        CSingleInstance second("Vaultkeep", folder);
+        second.SetAnswerTimeout(std::chrono::seconds(1));
+        EXPECT_TRUE(second.IsAnotherRunning());
+        EXPECT_FALSE(second.SendShow());
+        EXPECT_FALSE(second.SendShutdownAndWait());
+        EXPECT_FALSE(second.HoldsLock());
+        EXPECT_FALSE(second.StartServer([](InstanceCommand) {}));
+
+        // Once it runs again its socket is still its own, and what the second copy gave up
+        // waiting for is not carried out late.
+        first.Signal(SIGCONT);
+        second.SetAnswerTimeout(std::chrono::seconds(10));
+        EXPECT_TRUE(second.SendShow());
+        EXPECT_TRUE(second.SendShutdownAndWait());
+        EXPECT_THAT(first.ReadRemainingLines(), ElementsAre("show", "shutdown", "ended"));
+    }
+
+    // A first copy that stops serving on its way out but keeps its lock is not waited for.
+    ChildProcess stuck({kProbe, "serve", folder, "hang-on-shutdown"});
+    ASSERT_EQ(stuck.ReadLine(), "ready");
+    CSingleInstance second("Vaultkeep", folder);
+    EXPECT_FALSE(second.SendShutdownAndWait());
+    EXPECT_FALSE(second.HoldsLock());
+    EXPECT_EQ(stuck.ReadLine(), "shutdown");
+    EXPECT_EQ(stuck.ReadLine(), "stopped serving");
+}
+
+TEST(SingleInstance, RuntimeFolderIsTheUsersOwnAndPrivate) {
+    const char* savedOverride = std::getenv("VAULTKEEP_RUNTIME_DIR");
+    const char* savedRuntime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string keptOverride = savedOverride ? savedOverride : "";
+    const std::string keptRuntime = savedRuntime ? savedRuntime : "";
+    ::setenv("VAULTKEEP_RUNTIME_DIR", "/x/y/", 1);
+    ::setenv("XDG_RUNTIME_DIR", "/run/user/5", 1);
+    EXPECT_EQ(DefaultRuntimeFolder(), "/x/y");
+    ::unsetenv("VAULTKEEP_RUNTIME_DIR");
+    EXPECT_EQ(DefaultRuntimeFolder(), "/run/user/5/vaultkeep");
+    ::setenv("XDG_RUNTIME_DIR", "relative", 1);
+    EXPECT_EQ(DefaultRuntimeFolder(), "/tmp/vaultkeep-" + std::to_string(::getuid()));
+    savedOverride ? ::setenv("VAULTKEEP_RUNTIME_DIR", keptOverride.c_str(), 1)
+                  : ::unsetenv("VAULTKEEP_RUNTIME_DIR");
+    savedRuntime ? ::setenv("XDG_RUNTIME_DIR", keptRuntime.c_str(), 1)
+                 : ::unsetenv("XDG_RUNTIME_DIR");
+
+    TempDir dir;
+    {
+        // A folder others could look into is made private before it is used.
+        ::mkdir(dir.File("open").c_str(), 0755);
+        ::chmod(dir.File("open").c_str(), 0755);
+        CSingleInstance instance("Vaultkeep", dir.File("open"));
+        EXPECT_TRUE(instance.HoldsLock());
+        EXPECT_EQ(ModeOf(dir.File("open")), 0700u);
+    }
+    {
+        // A link could lead the files anywhere: no lock, no server, every copy on its own.
+        ::mkdir(dir.File("elsewhere").c_str(), 0700);
+        ::symlink(dir.File("elsewhere").c_str(), dir.File("link").c_str());
+        CSingleInstance instance("Vaultkeep", dir.File("link"));
+        EXPECT_FALSE(instance.HoldsLock());
+        EXPECT_FALSE(instance.IsAnotherRunning());
+        EXPECT_FALSE(instance.StartServer([](InstanceCommand) {}));
+        EXPECT_TRUE(std::filesystem::is_empty(dir.File("elsewhere")));
+    }
+    {
+        // A socket path too long for the system is refused, not cut short to another path.
+        const std::string deep = dir.File(std::string(120, 'd'));
+        CSingleInstance instance("Vaultkeep", deep);
+        EXPECT_FALSE(instance.StartServer([](InstanceCommand) {}));
+        int entries = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+            (void)entry;
+            ++entries;
+        }
+        EXPECT_EQ(entries, 4);  // open, elsewhere, link and the deep folder
+    }
+}
+
+}  // namespace
+}  // namespace vk
