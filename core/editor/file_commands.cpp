@@ -129,8 +129,10 @@ void CFileCommands::Reload() {
 }
 
 void CFileCommands::FirstLoad() {
-    if (settings_.firstStart) host_.ShowWelcome();
-    if (!store_.filePath.empty() && fs_.Exists(store_.filePath)) {
+    const bool fileThere = !store_.filePath.empty() && fs_.Exists(store_.filePath);
+    // The welcome announces the new-file dialog, so it shows only when one follows.
+    if (settings_.firstStart && !fileThere) host_.ShowWelcome();
+    if (fileThere) {
         if (store_.loadComplete) {
             tree_.BuildFrom(store_);
             host_.FolderTreeChanged();

@@ -173,8 +173,11 @@ TEST_F(FileCommandsTest, FirstRunWelcomesAndCreatesTheDefaultFile) {
 TEST_F(FileCommandsTest, LaterStartsOpenWhatIsThereOrAsk) {
     MakeFile("/d/last.vk", "Last");
     store.filePath = "/d/last.vk";
+    settings.firstStart = true;  // a first start with a file to open needs no welcome
     commands.FirstLoad();
     EXPECT_EQ(host.welcomes, 0);
+    EXPECT_TRUE(host.selectRequests.empty());
+    EXPECT_FALSE(settings.firstStart);
     EXPECT_EQ(store.folders.at(0).path, "Last");
 
     // The remembered file is gone: the user is asked for one.

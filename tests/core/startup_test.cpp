@@ -42,9 +42,10 @@ TEST(MainWindowRules, TitleAndWorkArea) {
     s.loadComplete = true;
     EXPECT_EQ(MainWindowTitle(s), "Vaultkeep.vk - Vaultkeep ");
 
-    const WindowRect area{0, 30, 1280, 1024};
-    EXPECT_EQ(ClampToWorkArea({-50, 0, 600, 400}, area), (WindowRect{0, 30, 600, 400}));
-    EXPECT_EQ(ClampToWorkArea({900, 800, 1400, 1100}, area), (WindowRect{900, 800, 1280, 1024}));
+    // Top, left, bottom, right.
+    const WindowRect area{30, 0, 1024, 1280};
+    EXPECT_EQ(ClampToWorkArea({0, -50, 400, 600}, area), (WindowRect{30, 0, 400, 600}));
+    EXPECT_EQ(ClampToWorkArea({800, 900, 1100, 1400}, area), (WindowRect{800, 900, 1024, 1280}));
 }
 
 TEST(FolderTree, BuildsByPathAndWalksInDisplayOrder) {

@@ -1,0 +1,65 @@
+#pragma once
+#include <wx/frame.h>
+#include <wx/timer.h>
+
+#include "core/app/main_window_rules.h"
+
+class wxMenu;
+
+namespace vk {
+
+class CAppContext;
+class CModifiedStatusBar;
+class CPasswordEditorDlg;
+
+// The visible top-level window while the editor is open: menus, status bar, the editor as
+// its client. Made once, then only hidden and shown until the program ends.
+class CMainWindow : public wxFrame {
+public:
+    explicit CMainWindow(CAppContext& context);
+    ~CMainWindow() override;
+
+    CPasswordEditorDlg* Editor() { return editor_; }
+    CModifiedStatusBar* StatusBar() { return statusBar_; }
+
+    // Title, modified indicator and menu states after any change of the file.
+    void RefreshState();
+    // Menu states: enabling, recent files, "&Close editor".
+    void UpdateMenus();
+    // The clipboard timer follows ClearClipboard and ClearSeconds.
+    void UpdateClipboardTimer();
+    // Runs the first load once the window is on screen.
+    void ScheduleFirstLoad();
+
+    // "E&xit" from the menu or the tray, and the hand-over from a second copy: asks about
+    // unsaved changes (with Cancel unless `allowCancel` is false), then ends the program.
+    // False when the user cancelled or the changes could not be saved.
+    bool ExitProgram(bool allowCancel);
+    // The end of the desktop session: false vetoes it.
+    bool QueryEndSession();
+
+    // The rectangle the window keeps in the settings.
+    WindowRect CurrentRect() const;
+
+private:
+    void BuildMenus();
+    void RestorePosition();
+    void OnClose(wxCloseEvent& event);
+    void OnMenuOpen(wxMenuEvent& event);
+    void OnCommand(wxCommandEvent& event);
+    void OnRecentFile(wxCommandEvent& event);
+    void OnTimer(wxTimerEvent& event);
+    // Saves settings and asks about unsaved changes; false when closing must stop.
+    bool PrepareToClose(bool allowCancel);
+
+    CAppContext& context_;
+    CPasswordEditorDlg* editor_ = nullptr;
+    CModifiedStatusBar* statusBar_ = nullptr;
+    wxMenu* fileMenu_ = nullptr;
+    wxMenu* recentMenu_ = nullptr;
+    wxTimer clipboardTimer_;
+    bool exitRequested_ = false;
+    bool firstLoadDone_ = false;
+};
+
+}  // namespace vk

@@ -1,0 +1,58 @@
+#pragma once
+#include <wx/app.h>
+
+#include <memory>
+
+namespace vk {
+
+class CAppContext;
+class CMainWindow;
+class CTrayIconWnd;
+class CSingleInstance;
+class CWxConfigStorage;
+class CPosixFileSystem;
+class CGuiUserPrompt;
+class CWxDateFormat;
+class CWxClipboard;
+class CSteadyClock;
+
+// The one application object: starts the program, owns the open file, the settings, the
+// tray icon and the main window, and ends the program on every path.
+class CPasswordApp : public wxApp {
+public:
+    CPasswordApp();
+    ~CPasswordApp() override;
+
+    bool OnInit() override;
+    int OnExit() override;
+
+    // Makes the editor visible and in front, asking for the master password when locked.
+    void ShowEditor();
+    // The tray's "E&xit" and a second copy's hand-over: offer to save, then end.
+    bool ExitWithPrompt(bool allowCancel);
+    void Lock();
+    bool Unlock();
+
+private:
+    bool HandOverToRunningCopy(const std::string& arguments);
+    void FirstStart();
+    void MakeTray();
+    void Quit();
+    void OnTrayOpen();
+
+    std::unique_ptr<CSingleInstance> instance_;
+    std::unique_ptr<CWxConfigStorage> configStorage_;
+    std::unique_ptr<CPosixFileSystem> fs_;
+    std::unique_ptr<CGuiUserPrompt> prompt_;
+    std::unique_ptr<CWxDateFormat> dates_;
+    std::unique_ptr<CWxClipboard> clipboard_;
+    std::unique_ptr<CSteadyClock> clock_;
+    std::unique_ptr<CAppContext> context_;
+    std::unique_ptr<CTrayIconWnd> tray_;
+    CMainWindow* mainWindow_ = nullptr;
+    bool quitting_ = false;
+};
+
+}  // namespace vk
+
+wxDECLARE_APP(vk::CPasswordApp);

@@ -1,0 +1,80 @@
+#include "gui/app/tray_icon_wnd.h"
+
+#include <wx/menu.h>
+
+#include "core/shell/messages.h"
+#include "gui/app/command_ids.h"
+#include "gui/ui/artwork.h"
+
+namespace vk {
+
+CTrayIconWnd::CTrayIconWnd(Actions actions) : actions_(std::move(actions)) {
+    // GTK reports a left click on the icon as a button press.
+    Bind(wxEVT_TASKBAR_LEFT_DOWN, [this](wxTaskBarIconEvent&) {
+        if (actions_.open) actions_.open();
+    });
+    Bind(wxEVT_MENU, &CTrayIconWnd::OnMenu, this);
+}
+
+CTrayIconWnd::~CTrayIconWnd() { RemoveFromTray(); }
+
+bool CTrayIconWnd::AddIcon() {
+    if (!IsAvailable()) return false;
+    const bool locked = actions_.isLocked && actions_.isLocked();
+    shown_ = SetIcon(locked ? art::LockIcon(16) : art::ProgramIcon(16), msg::kProgramName);
+    return shown_;
+}
+
+void CTrayIconWnd::UpdateIcon() {
+    if (shown_) AddIcon();
+}
+
+void CTrayIconWnd::RemoveFromTray() {
+    if (shown_) wxTaskBarIcon::RemoveIcon();
+    shown_ = false;
+}
+
+wxMenu* CTrayIconWnd::BuildMenu() {
+    auto* menu = new wxMenu;
+    menu->Append(cmd::kTrayOpen, "&Open");
+    menu->Append(cmd::kOpenEditor, "Open &editor");
+    const bool locked = actions_.isLocked && actions_.isLocked();
+    wxMenuItem* lock =
+        menu->AppendCheckItem(cmd::kLockDatabase, locked ? "Unlock database" : "&Lock database");
+    lock->Enable(actions_.canLock && actions_.canLock());
+    if (lock->IsEnabled()) lock->Check(locked);
+    menu->AppendSeparator();
+    menu->Append(cmd::kAbout, "&About");
+    menu->AppendSeparator();
+    menu->Append(cmd::kExit, "E&xit");
+    return menu;
+}
+
+wxMenu* CTrayIconWnd::CreatePopupMenu() { return BuildMenu(); }
+
+void CTrayIconWnd::OnMenu(wxCommandEvent& event) {
+    auto run = [](const std::function<void()>& f) {
+        if (f) f();
+    };
+    switch (event.GetId()) {
+        case cmd::kTrayOpen:
+            run(actions_.open);
+            break;
+        case cmd::kOpenEditor:
+            run(actions_.openEditor);
+            break;
+        case cmd::kLockDatabase:
+            run(actions_.toggleLock);
+            break;
+        case cmd::kAbout:
+            run(actions_.about);
+            break;
+        case cmd::kExit:
+            run(actions_.exit);
+            break;
+        default:
+            event.Skip();
+    }
+}
+
+}  // namespace vk
