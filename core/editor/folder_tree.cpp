@@ -50,8 +50,10 @@ CFolderTree::Node* CFolderTree::InsertByPath(const std::string& path, int folder
 
 std::string CFolderTree::PathOf(const Node* node) {
     std::string path;
-    for (; node && node->parent; node = node->parent) {
-        path = path.empty() ? node->name : node->name + kPathSeparator + path;
+    // Counts components rather than testing for an empty path: a name may itself be empty.
+    bool first = true;
+    for (; node && node->parent; node = node->parent, first = false) {
+        path = first ? node->name : node->name + kPathSeparator + path;
     }
     return path;
 }

@@ -376,7 +376,13 @@ int CPasswordFile::LoadOnce(CPasswordStore& store) {
             case fl::kFolder: {
                 if (!readBody(fl::kFolderBytes)) return 0;
                 std::string folderPath = GetText(body.data(), fl::kFolderPathReadBytes);
-                folderPath.resize(CompleteUtf8Prefix(folderPath));
+                // The last path byte is never read. Only when it held text was the path cut
+                // short here, possibly inside a character; a shorter path is kept byte for
+                // byte (a Windows "Caf\xe9" must not lose its last letter).
+                if (folderPath.size() == fl::kFolderPathReadBytes &&
+                    body[fl::kFolderPathReadBytes] != 0) {
+                    folderPath.resize(CompleteUtf8Prefix(folderPath));
+                }
                 store.AddFolder(folderPath,
                                 static_cast<std::int32_t>(GetLe32(body.data() + fl::kFolderPathBytes)));
                 break;
