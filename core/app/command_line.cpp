@@ -29,7 +29,8 @@ CommandLine ParseCommandLine(const std::string& arguments) {
         return result;
     }
     std::string path;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(path), [](char c) { return c != '"'; });
+    std::copy_if(text.begin(), text.end(), std::back_inserter(path),
+                 [](char c) { return c != '"'; });
     if (path.empty()) return result;
     result.kind = CommandLine::Kind::kFile;
     result.path = path;

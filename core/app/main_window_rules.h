@@ -13,7 +13,6 @@ bool StoreCanBeSaved(const CPasswordStore& store);
 // "<file name> - Vaultkeep " or "No file selected - Vaultkeep ".
 std::string MainWindowTitle(const CPasswordStore& store);
 
-
 // Pulls a remembered rectangle inside the work area: left and top not before the area's,
 // right and bottom not beyond it.
 WindowRect ClampToWorkArea(const WindowRect& rect, const WindowRect& workArea);

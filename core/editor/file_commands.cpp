@@ -15,7 +15,12 @@ namespace vk {
 CFileCommands::CFileCommands(CPasswordStore& store, CFolderTree& tree, CPasswordFile& file,
                              IUserPrompt& prompt, IFileSystem& fs, IFileCommandHost& host,
                              FileCommandSettings& settings)
-    : store_(store), tree_(tree), file_(file), prompt_(prompt), fs_(fs), host_(host),
+    : store_(store),
+      tree_(tree),
+      file_(file),
+      prompt_(prompt),
+      fs_(fs),
+      host_(host),
       settings_(settings) {}
 
 SaveResult CFileCommands::Save(bool prompt, bool allowCancel) {

@@ -35,7 +35,7 @@ struct SelectPasswordResult {
 // The windows the file commands need. The GUI implements it with its dialogs and views;
 // tests with a script.
 class IFileCommandHost {
-public:
+  public:
     virtual ~IFileCommandHost() = default;
     // Finishes an open cell edit and stores the edit boxes into the selected record.
     virtual void CommitEdits() = 0;
@@ -74,7 +74,7 @@ enum SaveResult : int {
 
 // Save, Save as, Open, New file, Reload and First load of the editor.
 class CFileCommands {
-public:
+  public:
     CFileCommands(CPasswordStore& store, CFolderTree& tree, CPasswordFile& file,
                   IUserPrompt& prompt, IFileSystem& fs, IFileCommandHost& host,
                   FileCommandSettings& settings);
@@ -89,7 +89,7 @@ public:
     // The "Master password..." command: false when cancelled.
     bool ChangeMasterPassword();
 
-private:
+  private:
     CPasswordStore& store_;
     CFolderTree& tree_;
     CPasswordFile& file_;

@@ -18,10 +18,9 @@ namespace vk {
 // the settings and the services behind them. The application fills it once; tests make
 // their own with in-memory services.
 class CAppContext {
-public:
-    CAppContext(ISettingsStorage& storage, IFileSystem& fs, IUserPrompt& prompt,
-                IDateFormat& dates, IClipboard& clipboard, IClock& clock,
-                std::string programFolder);
+  public:
+    CAppContext(ISettingsStorage& storage, IFileSystem& fs, IUserPrompt& prompt, IDateFormat& dates,
+                IClipboard& clipboard, IClock& clock, std::string programFolder);
 
     // The default password file in the program's folder.
     std::string DefaultFilePath() const;

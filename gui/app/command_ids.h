@@ -23,4 +23,14 @@ enum : int {
     kRecentLast = 32829,
 };
 
+// The toolkit takes item identifiers below 0x7FFF only: the program's numbers from 32768 on
+// are shifted down into free space for the toolkit and back for the program.
+constexpr int kWxShift = 20000;
+constexpr int WxId(int command) {
+    return command >= 0x7FFF ? command - kWxShift : command;
+}
+constexpr int CommandOf(int wxId) {
+    return wxId >= 0x7FFF - kWxShift && wxId < 0x7FFF - kWxShift + 2000 ? wxId + kWxShift : wxId;
+}
+
 }  // namespace vk::cmd

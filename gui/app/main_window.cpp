@@ -24,7 +24,9 @@ constexpr int kRecentShown = 5;
 }  // namespace
 
 CMainWindow::CMainWindow(CAppContext& context)
-    : wxFrame(nullptr, 138, "Vaultkeep"), context_(context), clipboardTimer_(this, kClipboardTimerId) {
+    : wxFrame(nullptr, 138, "Vaultkeep"),
+      context_(context),
+      clipboardTimer_(this, kClipboardTimerId) {
     SetIcons(art::ProgramIcons());
     statusBar_ = new CModifiedStatusBar(this);
     SetStatusBar(statusBar_);
@@ -40,7 +42,8 @@ CMainWindow::CMainWindow(CAppContext& context)
     Bind(wxEVT_CLOSE_WINDOW, &CMainWindow::OnClose, this);
     Bind(wxEVT_MENU_OPEN, &CMainWindow::OnMenuOpen, this);
     Bind(wxEVT_MENU, &CMainWindow::OnCommand, this);
-    Bind(wxEVT_MENU, &CMainWindow::OnRecentFile, this, cmd::kRecentFirst, cmd::kRecentLast);
+    Bind(wxEVT_MENU, &CMainWindow::OnRecentFile, this, cmd::WxId(cmd::kRecentFirst),
+         cmd::WxId(cmd::kRecentLast));
     Bind(wxEVT_TIMER, &CMainWindow::OnTimer, this, kClipboardTimerId);
     Bind(wxEVT_SYS_COLOUR_CHANGED, [this](wxSysColourChangedEvent& e) {
         editor_->ShowSelectedFolder();
@@ -49,29 +52,31 @@ CMainWindow::CMainWindow(CAppContext& context)
     RefreshState();
 }
 
-CMainWindow::~CMainWindow() { clipboardTimer_.Stop(); }
+CMainWindow::~CMainWindow() {
+    clipboardTimer_.Stop();
+}
 
 void CMainWindow::BuildMenus() {
     fileMenu_ = new wxMenu;
-    fileMenu_->Append(cmd::kNewFile, "&New...\tCtrl+N");
-    fileMenu_->Append(cmd::kOpenFile, "&Open...\tCtrl+O");
-    fileMenu_->Append(cmd::kSave, "&Save\tCtrl+S");
-    fileMenu_->Append(cmd::kSaveAs, "Save &as...");
+    fileMenu_->Append(cmd::WxId(cmd::kNewFile), "&New...\tCtrl+N");
+    fileMenu_->Append(cmd::WxId(cmd::kOpenFile), "&Open...\tCtrl+O");
+    fileMenu_->Append(cmd::WxId(cmd::kSave), "&Save\tCtrl+S");
+    fileMenu_->Append(cmd::WxId(cmd::kSaveAs), "Save &as...");
     fileMenu_->AppendSeparator();
     recentMenu_ = new wxMenu;
     fileMenu_->AppendSubMenu(recentMenu_, "&Recent files");
     fileMenu_->AppendSeparator();
-    fileMenu_->Append(cmd::kExit, "E&xit");
+    fileMenu_->Append(cmd::WxId(cmd::kExit), "E&xit");
 
     auto* folders = new wxMenu;
-    folders->Append(cmd::kCollapseAll, "&Collapse all");
-    folders->Append(cmd::kExpandAll, "&Expand all");
+    folders->Append(cmd::WxId(cmd::kCollapseAll), "&Collapse all");
+    folders->Append(cmd::WxId(cmd::kExpandAll), "&Expand all");
 
     auto* tools = new wxMenu;
-    tools->Append(cmd::kMasterPassword, "&Master password...");
+    tools->Append(cmd::WxId(cmd::kMasterPassword), "&Master password...");
 
     auto* help = new wxMenu;
-    help->Append(cmd::kAbout, "&About");
+    help->Append(cmd::WxId(cmd::kAbout), "&About");
 
     auto* bar = new wxMenuBar;
     bar->Append(fileMenu_, "&File");
@@ -84,25 +89,28 @@ void CMainWindow::BuildMenus() {
 void CMainWindow::UpdateMenus() {
     const bool canSave = StoreCanBeSaved(context_.store);
     wxMenuBar* bar = GetMenuBar();
-    bar->Enable(cmd::kSave, canSave);
-    bar->Enable(cmd::kSaveAs, canSave);
-    bar->Enable(cmd::kMasterPassword, canSave);
+    bar->Enable(cmd::WxId(cmd::kSave), canSave);
+    bar->Enable(cmd::WxId(cmd::kSaveAs), canSave);
+    bar->Enable(cmd::WxId(cmd::kMasterPassword), canSave);
     const bool hasFolders = !context_.tree.Empty();
-    bar->Enable(cmd::kCollapseAll, hasFolders);
-    bar->Enable(cmd::kExpandAll, hasFolders);
+    bar->Enable(cmd::WxId(cmd::kCollapseAll), hasFolders);
+    bar->Enable(cmd::WxId(cmd::kExpandAll), hasFolders);
 
     while (recentMenu_->GetMenuItemCount() > 0)
         recentMenu_->Destroy(recentMenu_->FindItemByPosition(0));
     const auto& recent = context_.settings.recentFiles;
     for (int i = 0; i < kRecentShown && i < static_cast<int>(recent.size()); ++i) {
-        recentMenu_->Append(cmd::kRecentFirst + i,
-                            ToWx(MenuTextOfName(FileNamePart(recent[static_cast<std::size_t>(i)]))));
+        recentMenu_->Append(
+            cmd::WxId(cmd::kRecentFirst) + i,
+            ToWx(MenuTextOfName(FileNamePart(recent[static_cast<std::size_t>(i)]))));
     }
 
     // "&Close editor" stands just before the last item while the tray icon is shown.
-    if (wxMenuItem* close = fileMenu_->FindItem(cmd::kCloseEditor)) fileMenu_->Destroy(close);
+    if (wxMenuItem* close = fileMenu_->FindItem(cmd::WxId(cmd::kCloseEditor)))
+        fileMenu_->Destroy(close);
     if (context_.trayIconShown())
-        fileMenu_->Insert(fileMenu_->GetMenuItemCount() - 1, cmd::kCloseEditor, "&Close editor");
+        fileMenu_->Insert(fileMenu_->GetMenuItemCount() - 1, cmd::WxId(cmd::kCloseEditor),
+                          "&Close editor");
 }
 
 void CMainWindow::RefreshState() {
@@ -183,7 +191,7 @@ void CMainWindow::OnMenuOpen(wxMenuEvent& event) {
 }
 
 void CMainWindow::OnRecentFile(wxCommandEvent& event) {
-    const auto index = static_cast<std::size_t>(event.GetId() - cmd::kRecentFirst);
+    const auto index = static_cast<std::size_t>(cmd::CommandOf(event.GetId()) - cmd::kRecentFirst);
     if (index >= context_.settings.recentFiles.size()) return;
     const std::string path = context_.settings.recentFiles[index];
     editor_->Files().Open(&path);
@@ -191,7 +199,7 @@ void CMainWindow::OnRecentFile(wxCommandEvent& event) {
 
 void CMainWindow::OnCommand(wxCommandEvent& event) {
     editor_->CommitEdits();
-    switch (event.GetId()) {
+    switch (cmd::CommandOf(event.GetId())) {
         case cmd::kNewFile:
             editor_->Files().NewFile();
             break;

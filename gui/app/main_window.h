@@ -15,7 +15,7 @@ class CPasswordEditorDlg;
 // The visible top-level window while the editor is open: menus, status bar, the editor as
 // its client. Made once, then only hidden and shown until the program ends.
 class CMainWindow : public wxFrame {
-public:
+  public:
     explicit CMainWindow(CAppContext& context);
     ~CMainWindow() override;
 
@@ -41,7 +41,7 @@ public:
     // The rectangle the window keeps in the settings.
     WindowRect CurrentRect() const;
 
-private:
+  private:
     void BuildMenus();
     void RestorePosition();
     void OnClose(wxCloseEvent& event);

@@ -19,7 +19,7 @@ class CSteadyClock;
 // The one application object: starts the program, owns the open file, the settings, the
 // tray icon and the main window, and ends the program on every path.
 class CPasswordApp : public wxApp {
-public:
+  public:
     CPasswordApp();
     ~CPasswordApp() override;
 
@@ -33,7 +33,7 @@ public:
     void Lock();
     bool Unlock();
 
-private:
+  private:
     bool HandOverToRunningCopy(const std::string& arguments);
     void FirstStart();
     void MakeTray();

@@ -16,7 +16,9 @@ CTrayIconWnd::CTrayIconWnd(Actions actions) : actions_(std::move(actions)) {
     Bind(wxEVT_MENU, &CTrayIconWnd::OnMenu, this);
 }
 
-CTrayIconWnd::~CTrayIconWnd() { RemoveFromTray(); }
+CTrayIconWnd::~CTrayIconWnd() {
+    RemoveFromTray();
+}
 
 bool CTrayIconWnd::AddIcon() {
     if (!IsAvailable()) return false;
@@ -36,27 +38,29 @@ void CTrayIconWnd::RemoveFromTray() {
 
 wxMenu* CTrayIconWnd::BuildMenu() {
     auto* menu = new wxMenu;
-    menu->Append(cmd::kTrayOpen, "&Open");
-    menu->Append(cmd::kOpenEditor, "Open &editor");
+    menu->Append(cmd::WxId(cmd::kTrayOpen), "&Open");
+    menu->Append(cmd::WxId(cmd::kOpenEditor), "Open &editor");
     const bool locked = actions_.isLocked && actions_.isLocked();
-    wxMenuItem* lock =
-        menu->AppendCheckItem(cmd::kLockDatabase, locked ? "Unlock database" : "&Lock database");
+    wxMenuItem* lock = menu->AppendCheckItem(cmd::WxId(cmd::kLockDatabase),
+                                             locked ? "Unlock database" : "&Lock database");
     lock->Enable(actions_.canLock && actions_.canLock());
     if (lock->IsEnabled()) lock->Check(locked);
     menu->AppendSeparator();
-    menu->Append(cmd::kAbout, "&About");
+    menu->Append(cmd::WxId(cmd::kAbout), "&About");
     menu->AppendSeparator();
-    menu->Append(cmd::kExit, "E&xit");
+    menu->Append(cmd::WxId(cmd::kExit), "E&xit");
     return menu;
 }
 
-wxMenu* CTrayIconWnd::CreatePopupMenu() { return BuildMenu(); }
+wxMenu* CTrayIconWnd::CreatePopupMenu() {
+    return BuildMenu();
+}
 
 void CTrayIconWnd::OnMenu(wxCommandEvent& event) {
     auto run = [](const std::function<void()>& f) {
         if (f) f();
     };
-    switch (event.GetId()) {
+    switch (cmd::CommandOf(event.GetId())) {
         case cmd::kTrayOpen:
             run(actions_.open);
             break;

@@ -8,7 +8,7 @@ namespace vk {
 // The program's icon in the notification area, with its menu. Where no tray host runs the
 // icon cannot be shown: IsShown() then stays false and the program keeps its window.
 class CTrayIconWnd : public wxTaskBarIcon {
-public:
+  public:
     // What the menu and the clicks ask of the application.
     struct Actions {
         std::function<void()> open;        // left click and "&Open"
@@ -33,10 +33,10 @@ public:
     // The menu as it would open now (exposed for tests).
     wxMenu* BuildMenu();
 
-protected:
+  protected:
     wxMenu* CreatePopupMenu() override;
 
-private:
+  private:
     void OnMenu(wxCommandEvent& event);
 
     Actions actions_;

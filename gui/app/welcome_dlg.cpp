@@ -35,16 +35,16 @@ void LayOut(wxDialog* dialog, const wxBitmap& picture, wxWindow* text) {
 CWelcomeDlg::CWelcomeDlg(wxWindow* parent)
     : wxDialog(parent, 219, "Welcome", wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxSTAY_ON_TOP) {
-    auto* text = new wxStaticText(this, wxID_ANY,
-                                  ToWx(FormatText(msg::kWelcomeFormat, msg::kProgramName)));
+    auto* text =
+        new wxStaticText(this, wxID_ANY, ToWx(FormatText(msg::kWelcomeFormat, msg::kProgramName)));
     text->Wrap(FromDIP(300));
     LayOut(this, art::WelcomePicture(), text);
 }
 
 CAboutDlg::CAboutDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, wxString("About ") + msg::kProgramName) {
-    auto* text = new wxStaticText(this, wxID_ANY,
-                                  wxString(msg::kProgramName) + "\nVersion " + VK_VERSION);
+    auto* text =
+        new wxStaticText(this, wxID_ANY, wxString(msg::kProgramName) + "\nVersion " + VK_VERSION);
     text->SetFont(text->GetFont().Scale(1.2f));
     LayOut(this, art::ProgramIcon(48), text);
 }

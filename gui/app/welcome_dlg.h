@@ -5,13 +5,13 @@ namespace vk {
 
 // Shown once, on the first start, before the new-file dialog.
 class CWelcomeDlg : public wxDialog {
-public:
+  public:
     explicit CWelcomeDlg(wxWindow* parent);
 };
 
 // The program's name, version and icon.
 class CAboutDlg : public wxDialog {
-public:
+  public:
     explicit CAboutDlg(wxWindow* parent);
 };
 

@@ -8,7 +8,7 @@ namespace {
 // Item data: the model node shown by the item and its folder index. Valid until the next
 // Fill, which replaces every item.
 class FolderItemData : public wxTreeItemData {
-public:
+  public:
     explicit FolderItemData(CFolderTree::Node* node) : node(node) {}
     CFolderTree::Node* node;
 };
@@ -16,9 +16,9 @@ public:
 }  // namespace
 
 CFolderTreeCtrl::CFolderTreeCtrl(wxWindow* parent, wxWindowID id)
-    : wxTreeCtrl(parent, id, wxDefaultPosition, wxDefaultSize,
-                 wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE |
-                     wxTR_EDIT_LABELS) {
+    : wxTreeCtrl(
+          parent, id, wxDefaultPosition, wxDefaultSize,
+          wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE | wxTR_EDIT_LABELS) {
     Bind(wxEVT_TREE_ITEM_EXPANDED, &CFolderTreeCtrl::OnExpansionChanged, this);
     Bind(wxEVT_TREE_ITEM_COLLAPSED, &CFolderTreeCtrl::OnExpansionChanged, this);
 }

@@ -8,7 +8,7 @@ namespace vk {
 // The editor's view of the folder tree model: one item per model node, each carrying the
 // node's folder index. The model is the truth; this control only shows it.
 class CFolderTreeCtrl : public wxTreeCtrl {
-public:
+  public:
     CFolderTreeCtrl(wxWindow* parent, wxWindowID id);
 
     // Shows `model` afresh, with its expansion state.
@@ -21,7 +21,7 @@ public:
     void ExpandAllFolders();
     void CollapseAllFolders();
 
-private:
+  private:
     void AddChildren(const wxTreeItemId& parent,
                      const std::vector<std::unique_ptr<CFolderTree::Node>>& nodes);
     void ApplyExpansion(const wxTreeItemId& item);

@@ -19,7 +19,7 @@ class CFolderTreeCtrl;
 // The editor: the folder tree under its "Folders" header on the left, the records of the
 // selected folder on the right. It carries out the file commands for the main window.
 class CPasswordEditorDlg : public wxPanel, public IFileCommandHost {
-public:
+  public:
     CPasswordEditorDlg(wxWindow* parent, CAppContext& context, wxStatusBar* statusBar);
     ~CPasswordEditorDlg() override;
 
@@ -46,7 +46,7 @@ public:
     void SelectFirstFolder() override;
     void ResetUndo() override;
 
-private:
+  private:
     void OnSelectionChanged(wxTreeEvent& event);
 
     CAppContext& context_;
