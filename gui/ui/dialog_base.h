@@ -1,0 +1,35 @@
+#pragma once
+#include <wx/dialog.h>
+
+class wxSizer;
+class wxStdDialogButtonSizer;
+
+namespace vk {
+
+// The base of the program's dialogs: the program icon, the standard padding around the
+// content, OK and Cancel (or other) buttons below it, and an ending that works both for a
+// modal dialog and for one driven by tests without a modal loop.
+class CDialogBase : public wxDialog {
+  public:
+    CDialogBase(wxWindow* parent, int id, const wxString& title,
+                long style = wxDEFAULT_DIALOG_STYLE);
+
+    // Ends the dialog with `code` (ShowModal's result); a dialog that is not modal is
+    // hidden and keeps `code` as its return code.
+    void EndWith(int code);
+
+  protected:
+    // Space around the content and between groups, and between related controls.
+    int Padding() const { return FromDIP(12); }
+    int Gap() const { return FromDIP(6); }
+
+    // The standard button row with the given wx button flags (wxOK | wxCANCEL ...), laid
+    // out the platform's way.
+    wxStdDialogButtonSizer* MakeButtons(long flags);
+
+    // Puts `content` and `buttons` (may be null) into the dialog with the standard padding,
+    // sizes the dialog to fit and centres it on its parent.
+    void LayOut(wxSizer* content, wxSizer* buttons);
+};
+
+}  // namespace vk

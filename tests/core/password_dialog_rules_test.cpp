@@ -1,0 +1,243 @@
+// The decisions behind the enter-password and select-password dialogs.
+#include <gtest/gtest.h>
+
+#include "core/store/password_check.h"
+#include "core/store/password_choice.h"
+#include "core/store/password_entry.h"
+#include "core/store/password_store.h"
+#include "tests/support/mem_file_system.h"
+#include "tests/support/scripted_prompt.h"
+
+namespace vk {
+namespace {
+
+PasswordRequest RequestFor(const std::string& password, const std::string& fileName = "Bank.VK") {
+    PasswordRequest request;
+    request.fileName = fileName;
+    request.filePath = "/data/" + fileName;
+    request.reminder = "first pet";
+    request.checkBlock = MakeCheckBlock(password);
+    return request;
+}
+
+TEST(PasswordEntry, OpensWithItsTextsAndBrowseOnlyOutsideLockMode) {
+    CPasswordEntry entry(RequestFor("s3cret", "My Bank.VK"));
+    EXPECT_EQ(entry.Title(), "Enter password - My Bank.VK");
+    EXPECT_EQ(entry.PromptText(),
+              "The file 'my bank.vk' is password protected.\nPlease enter the password below.");
+    EXPECT_EQ(entry.Reminder(), "first pet");
+    EXPECT_EQ(entry.StatusText(), "");
+    EXPECT_TRUE(entry.BrowseEnabled());
+
+    PasswordRequest locked = RequestFor("s3cret");
+    locked.lockMode = true;
+    EXPECT_FALSE(CPasswordEntry(locked).BrowseEnabled());
+}
+
+TEST(PasswordEntry, ThreeFailuresGiveTwoStatusLinesThenTheLastAttemptMessage) {
+    CPasswordEntry entry(RequestFor("Orange"));
+    test::ScriptedPrompt prompt;
+
+    // The right password in other letter case is wrong.
+    EXPECT_EQ(entry.Submit("orange", prompt), std::nullopt);
+    EXPECT_EQ(entry.StatusText(), "Incorrect password");
+    entry.PasswordEdited();
+    EXPECT_EQ(entry.StatusText(), "");
+    EXPECT_EQ(entry.Submit("ORANGE", prompt), std::nullopt);
+    EXPECT_EQ(entry.StatusText(), "Incorrect password");
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_EQ(entry.AttemptsLeft(), 1);
+
+    EXPECT_EQ(entry.Submit("", prompt), PasswordOutcome::kCancelled);
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0], "Incorrect password and this was your last attempt.");
+    EXPECT_TRUE(entry.Password().empty());
+}
+
+TEST(PasswordEntry, AcceptsOnlyTheExactPasswordEvenBeyondTheKeyLength) {
+    const std::string stored(57, 'k');
+    std::string other = stored;
+    other[56] = 'x';  // the cipher keys with 56 bytes: both give the same key
+    CPasswordEntry entry(RequestFor(stored));
+    test::ScriptedPrompt prompt;
+    EXPECT_EQ(entry.Submit(other, prompt), std::nullopt);
+    EXPECT_EQ(entry.Submit(stored.substr(0, 56), prompt), std::nullopt);
+    // The last attempt still counts when it is right.
+    EXPECT_EQ(entry.Submit(stored, prompt), PasswordOutcome::kAccepted);
+    EXPECT_EQ(entry.Password(), stored);
+    EXPECT_EQ(entry.StatusText(), "");
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST(PasswordEntry, UnlockAsksOnlyWhenLockedWithAPasswordAndKeepsTheLockOnFailure) {
+    CPasswordStore store;
+    store.filePath = "/home/me/Family.vk";
+    store.reminder = "hint";
+    test::ScriptedPrompt prompt;
+
+    bool locked = false;
+    store.masterPassword.Assign("pw");
+    EXPECT_TRUE(UnlockDatabase(locked, store, prompt));
+    locked = true;
+    store.masterPassword.Clear();
+    EXPECT_TRUE(UnlockDatabase(locked, store, prompt));
+    EXPECT_FALSE(locked);
+    EXPECT_TRUE(prompt.passwordRequests.empty());
+
+    store.masterPassword.Assign("pw");
+    locked = true;
+    prompt.passwordAnswers.push_back({});  // cancelled
+    EXPECT_FALSE(UnlockDatabase(locked, store, prompt));
+    EXPECT_TRUE(locked);
+    ASSERT_EQ(prompt.passwordRequests.size(), 1u);
+    const PasswordRequest& asked = prompt.passwordRequests[0];
+    EXPECT_EQ(asked.fileName, "Family.vk");
+    EXPECT_EQ(asked.reminder, "hint");
+    EXPECT_TRUE(asked.lockMode);
+    // The block is the one a saved file would carry.
+    EXPECT_EQ(asked.checkBlock, MakeCheckBlock("pw"));
+
+    prompt.AnswerPassword("pw");
+    EXPECT_TRUE(UnlockDatabase(locked, store, prompt));
+    EXPECT_FALSE(locked);
+}
+
+SelectPasswordRequest NewFileRequest() {
+    SelectPasswordRequest request;
+    request.title = "New file";
+    request.protectionOn = true;
+    return request;
+}
+
+PasswordChoiceFields Typed(const std::string& name, const std::string& password,
+                           const std::string& confirmation) {
+    PasswordChoiceFields fields;
+    fields.fileName = name;
+    fields.password.Assign(password);
+    fields.confirmation.Assign(confirmation);
+    fields.protectionOn = true;
+    fields.createDefaultFolders = true;
+    return fields;
+}
+
+TEST(PasswordChoice, OpensWithTheRequestAndTheFirstStartName) {
+    CPasswordChoice first(NewFileRequest(), true, "/prog/");
+    EXPECT_EQ(first.Title(), "New file");
+    EXPECT_EQ(first.Initial().fileName, "Vaultkeep.vk");
+    EXPECT_TRUE(first.Initial().createDefaultFolders);
+    EXPECT_TRUE(first.Initial().password.empty());
+
+    SelectPasswordRequest change;
+    change.filePath = "/data/a.vk";
+    change.password.Assign("pw");
+    change.reminder = "hint";
+    change.changeMode = true;
+    change.protectionOn = true;
+    CPasswordChoice changing(change, true, "/prog/");
+    EXPECT_EQ(changing.Title(), "Select password");
+    EXPECT_EQ(changing.Initial().fileName, "/data/a.vk");
+    EXPECT_EQ(changing.Initial().password, "pw");
+    EXPECT_EQ(changing.Initial().confirmation, "pw");
+    EXPECT_EQ(changing.Initial().reminder, "hint");
+    EXPECT_FALSE(changing.Initial().createDefaultFolders);
+    EXPECT_FALSE(changing.Enabling(changing.Initial()).fileControls);
+
+    // Without a password the reminder is not shown.
+    change.password.Clear();
+    EXPECT_EQ(CPasswordChoice(change, false, "/prog/").Initial().reminder, "");
+}
+
+TEST(PasswordChoice, OkNeedsMatchingPasswordsOrWithoutProtectionAName) {
+    CPasswordChoice choice(NewFileRequest(), false, "/prog/");
+    PasswordChoiceFields now = Typed("", "abc", "abc");
+    EXPECT_TRUE(choice.Enabling(now).ok);
+    EXPECT_TRUE(choice.Enabling(now).passwordEdits);
+    now.confirmation.Assign("abC");
+    EXPECT_FALSE(choice.Enabling(now).ok);
+    now = Typed("x", "", "");
+    EXPECT_FALSE(choice.Enabling(now).ok);
+
+    // Unchecking protection: the password edits rest and only the name counts.
+    now.protectionOn = false;
+    now.password.Assign("abc");
+    EXPECT_FALSE(choice.Enabling(now).passwordEdits);
+    EXPECT_TRUE(choice.Enabling(now).ok);
+    now.fileName.clear();
+    EXPECT_FALSE(choice.Enabling(now).ok);
+}
+
+TEST(PasswordChoice, OkRefusesWhatCannotBeSaved) {
+    CPasswordChoice choice(NewFileRequest(), false, "/prog/");
+    test::ScriptedPrompt prompt;
+    test::MemFileSystem fs;
+
+    EXPECT_FALSE(choice.Confirm(Typed("a", "abc", "abd"), false, prompt, fs));
+    EXPECT_FALSE(choice.Confirm(Typed("", "abc", "abc"), false, prompt, fs));
+    EXPECT_FALSE(choice.Confirm(Typed("c:dat", "abc", "abc"), false, prompt, fs));
+    const std::string tooLong(81, 'p');
+    EXPECT_FALSE(choice.Confirm(Typed("a", tooLong, tooLong), false, prompt, fs));
+    ASSERT_EQ(prompt.messages.size(), 4u);
+    EXPECT_EQ(prompt.messages[0], "The passwords do not match.");
+    EXPECT_EQ(prompt.messages[1], "You must enter a filename.");
+    EXPECT_EQ(prompt.messages[2],
+              "\nPlease do not use any of the following characters\nin the filename:\n\n"
+              "                    / \\ : * ? \" < > | ");
+    EXPECT_NE(prompt.messages[3].find("too long"), std::string::npos);
+}
+
+TEST(PasswordChoice, OkPlacesTheNameAndAsksBeforeReplacingAFile) {
+    CPasswordChoice choice(NewFileRequest(), false, "/prog/");
+    test::ScriptedPrompt prompt;
+    test::MemFileSystem fs;
+
+    auto result = choice.Confirm(Typed("Home", "abc", "abc"), false, prompt, fs);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->filePath, "/prog/Home.vk");
+    EXPECT_EQ(result->password, "abc");
+    EXPECT_TRUE(result->protectionOn);
+    EXPECT_TRUE(result->createDefaultFolders);
+    EXPECT_EQ(choice.Confirm(Typed("/d/OLD.VK", "abc", "abc"), false, prompt, fs)->filePath,
+              "/d/OLD.VK");
+    EXPECT_TRUE(prompt.messages.empty());
+
+    fs.files["/prog/Home.vk"] = "x";
+    prompt.answers = {MessageResult::kNo, MessageResult::kYes};
+    EXPECT_FALSE(choice.Confirm(Typed("Home", "abc", "abc"), false, prompt, fs));
+    EXPECT_TRUE(choice.Confirm(Typed("Home", "abc", "abc"), false, prompt, fs));
+    ASSERT_EQ(prompt.messages.size(), 2u);
+    EXPECT_EQ(prompt.messages[0],
+              "The /prog/Home.vk file already exists.\nDo you wish to overwrite it?");
+    // A file opened on purpose is not one to overwrite.
+    EXPECT_TRUE(choice.Confirm(Typed("Home", "abc", "abc"), true, prompt, fs)->openedExisting);
+    EXPECT_EQ(prompt.messages.size(), 2u);
+}
+
+TEST(PasswordChoice, UncheckedProtectionDropsThePasswordAndChangeModeKeepsTheName) {
+    SelectPasswordRequest change;
+    change.filePath = "/data/notes.dat";
+    change.password.Assign("old");
+    change.changeMode = true;
+    CPasswordChoice choice(change, false, "/prog/");
+    test::ScriptedPrompt prompt;
+    test::MemFileSystem fs;
+    fs.files["/data/notes.dat"] = "x";
+
+    PasswordChoiceFields now = choice.Initial();
+    now.protectionOn = false;
+    now.confirmation.Assign("different");  // not compared without protection
+    auto result = choice.Confirm(now, false, prompt, fs);
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(result->password.empty());
+    EXPECT_FALSE(result->protectionOn);
+    EXPECT_EQ(result->filePath, "/data/notes.dat");
+    EXPECT_TRUE(prompt.messages.empty());  // its own file is not "already there"
+
+    // Protection left on with nothing typed (possible through "&Open...") protects nothing.
+    CPasswordChoice fresh(NewFileRequest(), false, "/prog/");
+    auto opened = fresh.Confirm(Typed("/d/x.vk", "", ""), true, prompt, fs);
+    ASSERT_TRUE(opened);
+    EXPECT_FALSE(opened->protectionOn);
+}
+
+}  // namespace
+}  // namespace vk
