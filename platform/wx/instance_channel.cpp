@@ -189,9 +189,11 @@ void CInstanceServer::Receive(wxSocketBase* socket) {
 void CInstanceServer::Perform(InstanceCommand command) {
     // Queued on the application rather than on this object, so that the handler may even
     // destroy the server; a server destroyed before the call runs cancels it.
-    if (!wxTheApp) return;
+    // The application object, GUI or not (wxTheApp would claim it is a GUI one).
+    wxAppConsole* const app = wxAppConsole::GetInstance();
+    if (!app) return;
     std::weak_ptr<Handler> handler = handler_;
-    wxTheApp->CallAfter([handler, command] {
+    app->CallAfter([handler, command] {
         if (const std::shared_ptr<Handler> alive = handler.lock()) {
             if (*alive) (*alive)(command);
         }

@@ -70,12 +70,6 @@ std::optional<std::string> ChildProcess::ReadLine(std::chrono::milliseconds pati
     }
 }
 
-std::optional<std::string> ChildProcess::PollLine() {
-    if (auto line = TakeLine()) return line;
-    Fill(0);
-    return TakeLine();
-}
-
 std::vector<std::string> ChildProcess::ReadRemainingLines(std::chrono::milliseconds patience) {
     std::vector<std::string> lines;
     while (auto line = ReadLine(patience)) lines.push_back(*line);

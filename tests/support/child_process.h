@@ -24,8 +24,6 @@ class ChildProcess {
     // The next line it prints, without the line end; none when its output ended first.
     std::optional<std::string> ReadLine(
         std::chrono::milliseconds patience = std::chrono::seconds(30));
-    // A line it has printed already; never waits.
-    std::optional<std::string> PollLine();
     // The lines it prints until it closes its output.
     std::vector<std::string> ReadRemainingLines(
         std::chrono::milliseconds patience = std::chrono::seconds(30));
