@@ -1,5 +1,5 @@
-// Files the fuzzer found to break the reader or the save-and-reload round trip, kept as the
-// exact bytes it produced, next to the cases they stand for.
+// Files that broke the save-and-reload round trip (the first one as the fuzzer produced it),
+// next to the cases they stand for.
 #include <gtest/gtest.h>
 
 #include <string>
