@@ -148,6 +148,7 @@ void CMainWindow::ScheduleFirstLoad() {
     firstLoadDone_ = true;
     CallAfter([this] {
         editor_->Files().FirstLoad();
+        context_.settings.firstStart = false;
         RefreshState();
     });
 }

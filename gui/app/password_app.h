@@ -24,6 +24,7 @@ class CPasswordApp : public wxApp {
     ~CPasswordApp() override;
 
     bool OnInit() override;
+    int OnRun() override;
     int OnExit() override;
 
     // Makes the editor visible and in front, asking for the master password when locked.
@@ -51,6 +52,7 @@ class CPasswordApp : public wxApp {
     std::unique_ptr<CTrayIconWnd> tray_;
     CMainWindow* mainWindow_ = nullptr;
     bool quitting_ = false;
+    bool handedOver_ = false;  // a running copy took over: end without a window
 };
 
 }  // namespace vk

@@ -31,7 +31,8 @@ CPasswordEditorDlg::CPasswordEditorDlg(wxWindow* parent, CAppContext& context,
     splitter_->SetMinimumPaneSize(80);
     auto* folders = new wxPanel(splitter_, 1111);
     header_ = new wxHeaderCtrlSimple(folders, wxID_ANY);
-    header_->AppendColumn(wxHeaderColumnSimple("Folders", wxCOL_WIDTH_AUTOSIZE));
+    // One column wider than any pane, so the header always spans the tree.
+    header_->AppendColumn(wxHeaderColumnSimple("Folders", 4000, wxALIGN_LEFT, 0));
     tree_ = new CFolderTreeCtrl(folders, 1000);
     auto* folderSizer = new wxBoxSizer(wxVERTICAL);
     folderSizer->Add(header_, 0, wxEXPAND);
@@ -46,10 +47,6 @@ CPasswordEditorDlg::CPasswordEditorDlg(wxWindow* parent, CAppContext& context,
     SetSizer(sizer);
 
     tree_->Bind(wxEVT_TREE_SEL_CHANGED, &CPasswordEditorDlg::OnSelectionChanged, this);
-    header_->Bind(wxEVT_SIZE, [this](wxSizeEvent& e) {
-        header_->UpdateColumn(0);
-        e.Skip();
-    });
 }
 
 CPasswordEditorDlg::~CPasswordEditorDlg() = default;

@@ -1,0 +1,4 @@
+// Vaultkeep: the desktop program.
+#include "gui/app/password_app.h"
+
+wxIMPLEMENT_APP(vk::CPasswordApp);

@@ -1,0 +1,204 @@
+#include "gui/app/password_app.h"
+
+#include <wx/image.h>
+#include <wx/uilocale.h>
+
+#include "core/app/command_line.h"
+#include "core/shell/file_names.h"
+#include "core/shell/startup_entry.h"
+#include "gui/app/app_context.h"
+#include "gui/app/main_window.h"
+#include "gui/app/tray_icon_wnd.h"
+#include "gui/app/welcome_dlg.h"
+#include "gui/editor/password_editor_dlg.h"
+#include "gui/store/gui_user_prompt.h"
+#include "gui/store/select_password_dlg.h"
+#include "gui/ui/wx_date_format.h"
+#include "platform/posix_file_system.h"
+#include "platform/program_folder.h"
+#include "platform/steady_clock.h"
+#include "platform/wx/single_instance.h"
+#include "platform/wx/wx_clipboard.h"
+#include "platform/wx/wx_config_storage.h"
+#include "platform/xdg_autostart.h"
+
+namespace vk {
+
+CPasswordApp::CPasswordApp() = default;
+CPasswordApp::~CPasswordApp() = default;
+
+bool CPasswordApp::OnInit() {
+    SetAppName("Vaultkeep");
+    SetVendorName("Quorvane Software");
+    wxUILocale::UseDefault();
+    wxInitAllImageHandlers();
+
+    // The command line is one text: a file path (quotes removed later) or "Systray".
+    std::string arguments;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) arguments += ' ';
+        arguments += argv[i].utf8_string();
+    }
+
+    if (!HandOverToRunningCopy(arguments)) {
+        handedOver_ = true;
+        return true;
+    }
+
+    configStorage_ = std::make_unique<CWxConfigStorage>();
+    fs_ = std::make_unique<CPosixFileSystem>();
+    prompt_ = std::make_unique<CGuiUserPrompt>();
+    dates_ = std::make_unique<CWxDateFormat>();
+    clipboard_ = std::make_unique<CWxClipboard>();
+    clock_ = std::make_unique<CSteadyClock>();
+    context_ = std::make_unique<CAppContext>(*configStorage_, *fs_, *prompt_, *dates_, *clipboard_,
+                                             *clock_, ProgramFolder());
+    CAppContext& c = *context_;
+    c.settingsStore.LoadSettings(c.settings);
+    c.settingsStore.LoadRecentFiles(c.settings);
+    c.store.filePath = c.settings.lastFile;
+    c.store.encrypted = c.settings.encryptFiles;
+    c.updateStartupEntry = [this] {
+        CXdgAutostartEntry entry;
+        UpdateStartupEntry(context_->settings.startWithWindows, entry, *prompt_);
+    };
+    c.updateStartupEntry();
+    c.trayIconShown = [this] { return tray_ && tray_->IsShown(); };
+    c.quit = [this] { Quit(); };
+    c.unlock = [this] { return Unlock(); };
+    FirstStart();
+
+    MakeTray();
+    if (c.settings.sysTrayIcon) tray_->AddIcon();
+
+    const CommandLine commandLine = ParseCommandLine(arguments);
+    if (commandLine.kind == CommandLine::Kind::kFile) c.store.filePath = commandLine.path;
+    const StartupDecision start = DecideStartup(commandLine, c.settings.sysTrayIcon,
+                                                c.store.filePath, CTrayIconWnd::IsAvailable());
+    // A hidden start needs the icon really in the tray, or nobody could reach the program.
+    if (start.startHidden && tray_->AddIcon()) return true;
+    ShowEditor();
+    return true;
+}
+
+bool CPasswordApp::HandOverToRunningCopy(const std::string& arguments) {
+    instance_ = std::make_unique<CSingleInstance>("Vaultkeep");
+    if (instance_->IsAnotherRunning()) {
+        if (NamesPasswordFile(arguments)) {
+            // The first copy ends after its save question; this one then opens the file.
+            instance_->SendShutdownAndWait();
+        } else if (instance_->SendShow()) {
+            return false;
+        }
+    }
+    instance_->StartServer([this](CSingleInstance::Command command) {
+        if (command == CSingleInstance::Command::kShow)
+            ShowEditor();
+        else
+            ExitWithPrompt(false);
+    });
+    return true;
+}
+
+void CPasswordApp::FirstStart() {
+    CAppContext& c = *context_;
+    if (!c.settings.firstStart) return;
+    c.settings.categoryNames[0] = "Email";
+    c.settingsStore.SaveCategoryNames(c.settings);
+    if (c.fs.Exists(c.DefaultFilePath())) c.settings.firstStart = false;
+}
+
+void CPasswordApp::MakeTray() {
+    CTrayIconWnd::Actions actions;
+    actions.open = [this] { OnTrayOpen(); };
+    actions.openEditor = [this] { ShowEditor(); };
+    actions.toggleLock = [this] {
+        if (context_->locked)
+            Unlock();
+        else
+            Lock();
+    };
+    actions.about = [this] {
+        CAboutDlg about(nullptr);
+        about.ShowModal();
+    };
+    actions.exit = [this] { ExitWithPrompt(true); };
+    actions.canLock = [this] {
+        const CPasswordStore& s = context_->store;
+        return !s.filePath.empty() && s.loadComplete && !s.masterPassword.empty();
+    };
+    actions.isLocked = [this] { return context_->locked; };
+    tray_ = std::make_unique<CTrayIconWnd>(std::move(actions));
+}
+
+void CPasswordApp::OnTrayOpen() {
+    // The quick-access dialog arrives later; until then a click shows the editor.
+    ShowEditor();
+}
+
+void CPasswordApp::ShowEditor() {
+    if (quitting_) return;
+    if (context_->locked && !Unlock()) return;
+    if (!mainWindow_) {
+        mainWindow_ = new CMainWindow(*context_);
+        mainWindow_->Editor()->selectPassword = [this](wxWindow* parent,
+                                                       const SelectPasswordRequest& request) {
+            return RunSelectPasswordDlg(parent, request, context_->settings.firstStart,
+                                        context_->programFolder);
+        };
+        SetTopWindow(mainWindow_);
+        mainWindow_->Show();
+        mainWindow_->ScheduleFirstLoad();
+    } else {
+        mainWindow_->Show();
+        mainWindow_->Iconize(false);
+    }
+    mainWindow_->Raise();
+}
+
+bool CPasswordApp::ExitWithPrompt(bool allowCancel) {
+    if (mainWindow_) return mainWindow_->ExitProgram(allowCancel);
+    Quit();
+    return true;
+}
+
+void CPasswordApp::Lock() {
+    if (mainWindow_) mainWindow_->Hide();
+    context_->locked = true;
+    tray_->UpdateIcon();
+}
+
+bool CPasswordApp::Unlock() {
+    if (!UnlockDatabase(context_->locked, context_->store)) return false;
+    tray_->UpdateIcon();
+    return true;
+}
+
+void CPasswordApp::Quit() {
+    if (quitting_) return;
+    quitting_ = true;
+    if (tray_) tray_->RemoveFromTray();
+    if (mainWindow_) {
+        mainWindow_->Destroy();
+        mainWindow_ = nullptr;
+    } else {
+        // Never shown: the settings are still written at a normal end.
+        context_->SaveSettings();
+    }
+    if (instance_) instance_->StopServer();
+    ExitMainLoop();
+}
+
+int CPasswordApp::OnRun() {
+    // Handing over to the running copy is this copy's whole job, and a successful one.
+    if (handedOver_) return 0;
+    return wxApp::OnRun();
+}
+
+int CPasswordApp::OnExit() {
+    tray_.reset();
+    instance_.reset();
+    return wxApp::OnExit();
+}
+
+}  // namespace vk
