@@ -1,0 +1,107 @@
+// The real program started as a user starts it: one copy per user, the hand-over between
+// copies, and the settings a normal exit leaves.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "core/shell/date_text.h"
+#include "core/store/password_file.h"
+#include "platform/posix_file_system.h"
+#include "tests/support/child_process.h"
+#include "tests/support/process.h"
+#include "tests/support/scripted_prompt.h"
+
+#ifdef VK_PROGRAM_PATH
+
+namespace vk::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Whether a window with exactly this title is on the display, asked of xdotool.
+bool WindowShown(const std::string& title) {
+    const auto r = RunProcess({"/usr/bin/xdotool", "search", "--name", "^" + title + "$"});
+    return r.exitCode == 0 && !r.out.empty();
+}
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::seconds limit = 30s) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(100ms);
+    }
+    return false;
+}
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (access("/usr/bin/xdotool", X_OK) != 0) GTEST_SKIP() << "xdotool is not installed";
+        // Each test gets its own settings, program folder and lock.
+        setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
+        setenv("VAULTKEEP_HOME", dir.path().c_str(), 1);
+        setenv("VAULTKEEP_RUNTIME_DIR", dir.File("run").c_str(), 1);
+        MakeFile("A.vk");
+        MakeFile("Other.vk");
+    }
+    void TearDown() override {
+        unsetenv("XDG_CONFIG_HOME");
+        unsetenv("VAULTKEEP_HOME");
+        unsetenv("VAULTKEEP_RUNTIME_DIR");
+    }
+    void MakeFile(const std::string& name) {
+        CPosixFileSystem fs;
+        ScriptedPrompt prompt;
+        CLocaleDateFormat dates;
+        CPasswordStore s;
+        s.filePath = dir.File(name);
+        s.loadComplete = true;
+        s.encrypted = false;
+        s.AddFolder("Internet", 2);
+        ASSERT_EQ(CPasswordFile(fs, prompt, dates).Save(s), 1);
+    }
+    std::unique_ptr<ChildProcess> Start(const std::string& file) {
+        std::vector<std::string> argv{VK_PROGRAM_PATH};
+        if (!file.empty()) argv.push_back(file);
+        return std::make_unique<ChildProcess>(argv);
+    }
+    TempDir dir;
+};
+
+TEST_F(ProgramTest, SecondCopiesHandOverToTheFirst) {
+    auto first = Start(dir.File("A.vk"));
+    ASSERT_TRUE(WaitFor([] { return WindowShown("A.vk - Vaultkeep "); }));
+
+    // Without a password file the second copy only brings the first forward and ends.
+    auto second = RunProcess({VK_PROGRAM_PATH});
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_FALSE(first->HasEnded());
+
+    // With one, it ends the first copy and opens the file itself.
+    auto third = Start(dir.File("Other.vk"));
+    EXPECT_EQ(first->Wait(), 0);
+    EXPECT_TRUE(WaitFor([] { return WindowShown("Other.vk - Vaultkeep "); }));
+    EXPECT_FALSE(third->HasEnded());
+
+    // The first copy ended normally: every setting is written, the first start is over.
+    const std::string settings = ReadFileBytes(dir.File("config/Vaultkeep.conf"));
+    EXPECT_NE(settings.find("Init=0"), std::string::npos);
+    EXPECT_NE(settings.find("SysTrayIcon=1"), std::string::npos);
+    EXPECT_NE(settings.find("Columns4=3,4,-1,-1,-1,-1,-1,-1,-1,-1,-1,"), std::string::npos);
+
+    // A copy killed outright leaves its lock and socket behind; they block nothing.
+    third->Signal(SIGKILL);
+    third->Wait();
+    auto fourth = Start(dir.File("A.vk"));
+    EXPECT_TRUE(WaitFor([] { return WindowShown("A.vk - Vaultkeep "); }));
+    fourth->Signal(SIGKILL);
+    fourth->Wait();
+}
+
+}  // namespace
+}  // namespace vk::test
+
+#endif

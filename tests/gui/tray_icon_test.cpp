@@ -1,0 +1,90 @@
+// The tray icon with a real tray host on the test display, and its menu's rules.
+#include <gtest/gtest.h>
+#include <wx/menu.h>
+
+#include <chrono>
+#include <thread>
+
+#include "gui/app/command_ids.h"
+#include "gui/app/tray_icon_wnd.h"
+#include "tests/support/child_process.h"
+
+namespace vk {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct TrayState {
+    bool canLock = false;
+    bool locked = false;
+    std::vector<std::string> calls;
+};
+
+CTrayIconWnd::Actions ActionsFor(TrayState& state) {
+    CTrayIconWnd::Actions a;
+    a.open = [&] { state.calls.push_back("open"); };
+    a.openEditor = [&] { state.calls.push_back("editor"); };
+    a.toggleLock = [&] { state.calls.push_back("lock"); };
+    a.about = [&] { state.calls.push_back("about"); };
+    a.exit = [&] { state.calls.push_back("exit"); };
+    a.canLock = [&] { return state.canLock; };
+    a.isLocked = [&] { return state.locked; };
+    return a;
+}
+
+void SendMenu(CTrayIconWnd& tray, int command) {
+    wxCommandEvent event(wxEVT_MENU, cmd::WxId(command));
+    tray.ProcessEvent(event);
+}
+
+TEST(TrayIcon, MenuRulesAndCommands) {
+    TrayState state;
+    CTrayIconWnd tray(ActionsFor(state));
+    std::unique_ptr<wxMenu> menu(tray.BuildMenu());
+    wxMenuItem* lock = menu->FindItem(cmd::WxId(cmd::kLockDatabase));
+    ASSERT_NE(lock, nullptr);
+    EXPECT_FALSE(lock->IsEnabled());  // nothing loaded with a master password
+    EXPECT_EQ(lock->GetItemLabel(), "&Lock database");
+    EXPECT_EQ(menu->FindItemByPosition(0)->GetItemLabel(), "&Open");
+    EXPECT_EQ(menu->FindItemByPosition(menu->GetMenuItemCount() - 1)->GetItemLabel(), "E&xit");
+
+    state.canLock = true;
+    state.locked = true;
+    menu.reset(tray.BuildMenu());
+    lock = menu->FindItem(cmd::WxId(cmd::kLockDatabase));
+    EXPECT_TRUE(lock->IsEnabled());
+    EXPECT_TRUE(lock->IsChecked());
+    EXPECT_EQ(lock->GetItemLabel(), "Unlock database");
+
+    for (int command : {cmd::kTrayOpen, cmd::kOpenEditor, cmd::kLockDatabase, cmd::kAbout, cmd::kExit})
+        SendMenu(tray, command);
+    EXPECT_EQ(state.calls,
+              (std::vector<std::string>{"open", "editor", "lock", "about", "exit"}));
+}
+
+TEST(TrayIcon, ShownOnlyWhereATrayHostRuns) {
+    TrayState state;
+    CTrayIconWnd tray(ActionsFor(state));
+    if (!CTrayIconWnd::IsAvailable()) {
+        // Bare display: the icon cannot be shown, and says so.
+        EXPECT_FALSE(tray.AddIcon());
+        EXPECT_FALSE(tray.IsShown());
+    }
+    if (access("/usr/bin/trayer", X_OK) != 0) GTEST_SKIP() << "trayer is not installed";
+    test::ChildProcess host({"/usr/bin/trayer", "--edge", "top", "--align", "right",
+                             "--SetDockType", "true", "--width", "10", "--height", "24"});
+    const auto end = std::chrono::steady_clock::now() + 20s;
+    while (!CTrayIconWnd::IsAvailable() && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(50ms);
+    ASSERT_TRUE(CTrayIconWnd::IsAvailable());
+    EXPECT_TRUE(tray.AddIcon());
+    EXPECT_TRUE(tray.IsShown());
+    state.locked = true;
+    tray.UpdateIcon();
+    EXPECT_TRUE(tray.IsShown());
+    tray.RemoveFromTray();
+    EXPECT_FALSE(tray.IsShown());
+}
+
+}  // namespace
+}  // namespace vk
