@@ -76,6 +76,11 @@ bool CPasswordApp::OnInit() {
     const StartupDecision start = DecideStartup(commandLine, c.settings.sysTrayIcon,
                                                 c.store.filePath, CTrayIconWnd::IsAvailable());
     // A hidden start needs the icon really in the tray, or nobody could reach the program.
+    Bind(wxEVT_QUERY_END_SESSION, [this](wxCloseEvent& event) {
+        // The desktop session ends: offer to save; Cancel keeps the session alive.
+        if (mainWindow_ && !mainWindow_->QueryEndSession() && event.CanVeto()) event.Veto();
+    });
+    Bind(wxEVT_END_SESSION, [this](wxCloseEvent&) { Quit(); });
     if (start.startHidden && tray_->AddIcon()) return true;
     ShowEditor();
     return true;

@@ -1,7 +1,7 @@
 #include "gui/ui/message_box.h"
 
 #include "core/shell/messages.h"
-#include "gui/ui/program_icon.h"
+#include "gui/ui/artwork.h"
 #include "gui/ui/wx_text.h"
 
 namespace vk {
@@ -60,7 +60,7 @@ std::unique_ptr<wxMessageDialog> MakeMessageBox(const std::string& text, long st
     // No owner: the box is never hidden behind, or taken down with, one of our windows.
     style |= wxSTAY_ON_TOP | wxDIALOG_NO_PARENT;
     auto box = std::make_unique<wxMessageDialog>(nullptr, ToWx(text), msg::kProgramName, style);
-    box->SetIcon(ProgramIcon());
+    box->SetIcons(art::ProgramIcons());
     return box;
 }
 

@@ -5,7 +5,6 @@
 
 #include "gui/ui/message_box.h"
 #include "gui/ui/message_box_prompt.h"
-#include "gui/ui/program_icon.h"
 #include "tests/gui/modal_answer.h"
 
 namespace vk {
@@ -69,20 +68,6 @@ TEST(ShellMessageBox, PromptShowsTheBoxAndReportsTheButton) {
     EXPECT_EQ(MessageResultOf(wxID_CANCEL), MessageResult::kCancel);
     wxTheApp->SetTopWindow(nullptr);
     frame->Destroy();
-}
-
-TEST(ShellMessageBox, ProgramIconIsAPadlockShapeWithSeeThroughCorners) {
-    const wxIcon icon = ProgramIcon();
-    ASSERT_TRUE(icon.IsOk());
-    EXPECT_EQ(icon.GetWidth(), 32);
-    wxBitmap bitmap;
-    bitmap.CopyFromIcon(icon);
-    const wxImage image = bitmap.ConvertToImage();
-    ASSERT_TRUE(image.HasAlpha());
-    EXPECT_EQ(image.GetAlpha(0, 0), 0);     // corner: transparent
-    EXPECT_EQ(image.GetAlpha(8, 20), 255);  // body
-    EXPECT_EQ(image.GetAlpha(15, 10), 0);   // inside the shackle
-    EXPECT_EQ(image.GetAlpha(15, 2), 255);  // top of the shackle
 }
 
 }  // namespace
