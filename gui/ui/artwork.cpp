@@ -1,5 +1,7 @@
 #include "gui/ui/artwork.h"
 
+#include "core/settings/settings.h"
+
 #include <wx/image.h>
 #include <wx/module.h>
 
@@ -37,10 +39,6 @@ constexpr Drawing kLockDrawings[] = {{16, PngOf(kArt_lock_16)}, {32, PngOf(kArt_
 
 // Asked-for icon sizes beyond this are refused rather than allocated.
 constexpr int kLargestIconSize = 256;
-
-// The default column icons of fields 0..10, by resource number.
-constexpr std::array<int, kColumnIconCount> kColumnIconIds = {185, 183, 184, 256, 257, 258,
-                                                              259, 260, 261, 214, 215};
 
 struct NumberedPicture {
     int id;
@@ -154,7 +152,7 @@ wxBitmap RecordBitmap() {
 
 wxBitmap ColumnIcon(int field) {
     if (field < 0 || field >= kColumnIconCount) return wxBitmap();
-    return ArtworkById(kColumnIconIds[static_cast<std::size_t>(field)]);
+    return ArtworkById(kColumnIconTable[static_cast<std::size_t>(field)]);
 }
 
 wxBitmap ArtworkById(int resourceId) {
