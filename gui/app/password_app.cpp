@@ -142,7 +142,12 @@ void CPasswordApp::OnTrayOpen() {
 }
 
 void CPasswordApp::ShowEditor() {
-    if (quitting_) return;
+    if (quitting_ || showingEditor_) return;
+    showingEditor_ = true;
+    struct Release {
+        bool& flag;
+        ~Release() { flag = false; }
+    } release{showingEditor_};
     if (context_->locked && !Unlock()) return;
     if (!mainWindow_) {
         mainWindow_ = new CMainWindow(*context_);
@@ -174,7 +179,13 @@ void CPasswordApp::Lock() {
 }
 
 bool CPasswordApp::Unlock() {
-    if (!UnlockDatabase(context_->locked, context_->store)) return false;
+    // One password dialog at a time, however often the tray is clicked meanwhile.
+    static bool asking = false;
+    if (asking) return false;
+    asking = true;
+    const bool unlocked = UnlockDatabase(context_->locked, context_->store);
+    asking = false;
+    if (!unlocked) return false;
     tray_->UpdateIcon();
     return true;
 }
