@@ -18,8 +18,7 @@ std::string OneLine(const std::string& text) {
     return out;
 }
 
-MessageResult CliPrompt::ShowMessage(const std::string& text, MessageButtons buttons,
-                                     MessageIcon) {
+MessageResult CliPrompt::ShowMessage(const std::string& text, MessageButtons buttons, MessageIcon) {
     SetError(text);
     // Questions are never asked behind a script's back: the safe answer is the default.
     switch (buttons) {
@@ -55,6 +54,8 @@ PasswordAnswer CliPrompt::AskPassword(const PasswordRequest& request) {
     return answer;
 }
 
-std::string CliPrompt::ErrorLine() const { return OneLine(first_); }
+std::string CliPrompt::ErrorLine() const {
+    return OneLine(first_);
+}
 
 }  // namespace vk::cli

@@ -9,7 +9,7 @@ namespace vk::cli {
 // Answers the core for the command-line tool: messages are kept for the one error line,
 // passwords come from the password source.
 class CliPrompt : public IUserPrompt {
-public:
+  public:
     explicit CliPrompt(PasswordSource& source) : source_(source) {}
 
     MessageResult ShowMessage(const std::string& text, MessageButtons buttons,
@@ -22,7 +22,7 @@ public:
         if (first_.empty()) first_ = text;
     }
 
-private:
+  private:
     PasswordSource& source_;
     std::string first_;
 };

@@ -4,8 +4,8 @@
 #include <iostream>
 #include <sstream>
 
-#include "cli/session.h"
 #include "cli/json_form.h"
+#include "cli/session.h"
 #include "core/editor/folder_tree.h"
 #include "core/shell/text_encoding.h"
 #include "core/store/password_check.h"
@@ -45,7 +45,8 @@ int RunList(const CommandIo& io, const std::string& file, const std::string& fol
         tree.BuildFrom(s.store);
         tree.ForEachPreOrder([&](CFolderTree::Node& node) {
             if (s.store.IsValidFolderIndex(node.folderIndex))
-                *io.out << TextAsUtf8(s.store.folders[static_cast<std::size_t>(node.folderIndex)].path)
+                *io.out << TextAsUtf8(
+                               s.store.folders[static_cast<std::size_t>(node.folderIndex)].path)
                         << '\n';
         });
         return 0;

@@ -26,7 +26,8 @@ namespace vk::cli {
 
 // A new file as the program creates one: only reminder and check block, or empty when
 // unprotected. `reminder` is used only when given.
-int RunCreate(const CommandIo& io, const std::string& file, const std::string* reminder, bool force);
+int RunCreate(const CommandIo& io, const std::string& file, const std::string* reminder,
+              bool force);
 // Changes or removes the master password and rewrites the whole file.
 int RunPasswd(const CommandIo& io, const std::string& file, const std::string* reminder);
 

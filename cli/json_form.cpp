@@ -10,8 +10,8 @@ namespace vk::cli {
 namespace {
 
 Json DateToJson(const SystemTime& t) {
-    return Json::array({t.year, t.month, t.dayOfWeek, t.day, t.hour, t.minute, t.second,
-                        t.milliseconds});
+    return Json::array(
+        {t.year, t.month, t.dayOfWeek, t.day, t.hour, t.minute, t.second, t.milliseconds});
 }
 
 Json TextList(const std::vector<std::string>& list) {
@@ -112,9 +112,8 @@ void StoreFromJson(const Json& json, CPasswordStore& store) {
             category.get<long long>() < std::numeric_limits<std::int32_t>::min() ||
             category.get<long long>() > std::numeric_limits<std::int32_t>::max())
             Fail(where + ".category", "must be a 32-bit whole number");
-        CFolder& folder =
-            store.folders[static_cast<std::size_t>(store.AddFolder(
-                path, static_cast<std::int32_t>(category.get<long long>())))];
+        CFolder& folder = store.folders[static_cast<std::size_t>(
+            store.AddFolder(path, static_cast<std::int32_t>(category.get<long long>())))];
         const Json& records = Member(f, "records", where);
         if (!records.is_array()) Fail(where + ".records", "must be an array");
         for (std::size_t r = 0; r < records.size(); ++r) {

@@ -10,7 +10,7 @@ using Json = nlohmann::ordered_json;
 
 // Raised for JSON that does not describe a password file; the text says what is wrong.
 class JsonFormError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -5,7 +5,9 @@
 
 namespace vk::cli {
 
-bool PasswordSource::Interactive() const { return !fromStdin_ && StdinIsTerminal(); }
+bool PasswordSource::Interactive() const {
+    return !fromStdin_ && StdinIsTerminal();
+}
 
 std::optional<SecretString> PasswordSource::Next(const std::string& prompt) {
     std::string line;

@@ -10,14 +10,14 @@ namespace vk::cli {
 // Where the tool's passwords come from: lines of standard input with --password-stdin,
 // otherwise a no-echo prompt when a person sits at a terminal.
 class PasswordSource {
-public:
+  public:
     PasswordSource(bool fromStdin, std::istream& in) : fromStdin_(fromStdin), in_(in) {}
 
     // The next password, or nothing when none can be had.
     std::optional<SecretString> Next(const std::string& prompt);
     bool Interactive() const;
 
-private:
+  private:
     bool fromStdin_;
     std::istream& in_;
 };

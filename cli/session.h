@@ -12,9 +12,12 @@ namespace vk::cli {
 
 // The pieces one run of the tool needs to reach a password file.
 class Session {
-public:
+  public:
     explicit Session(const CommandIo& io)
-        : io_(io), source_(io.passwordStdin, *io.in), prompt_(source_), file_(fs_, prompt_, dates_) {}
+        : io_(io),
+          source_(io.passwordStdin, *io.in),
+          prompt_(source_),
+          file_(fs_, prompt_, dates_) {}
 
     // Loads `path` into the store; on failure prints the error line and returns false.
     bool Load(const std::string& path) {
@@ -42,7 +45,7 @@ public:
 
     CPasswordStore store;
 
-private:
+  private:
     const CommandIo& io_;
     CPosixFileSystem fs_;
     PasswordSource source_;

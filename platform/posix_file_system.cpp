@@ -16,10 +16,12 @@
 namespace vk {
 namespace {
 
-FileStatus ErrnoStatus(int error) { return FileStatus::Error(SystemErrorText(error)); }
+FileStatus ErrnoStatus(int error) {
+    return FileStatus::Error(SystemErrorText(error));
+}
 
 class Fd {
-public:
+  public:
     explicit Fd(int fd = -1) : fd_(fd) {}
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
@@ -37,7 +39,7 @@ public:
         return result;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -69,7 +71,7 @@ std::string FolderOf(const std::string& path) {
 }
 
 class PosixReadFile : public IReadFile {
-public:
+  public:
     explicit PosixReadFile(int fd) : fd_(fd) {}
     FileStatus Read(void* buffer, std::size_t size, std::size_t* got) override {
         *got = 0;
@@ -86,12 +88,12 @@ public:
         return FileStatus::Ok();
     }
 
-private:
+  private:
     Fd fd_;
 };
 
 class PosixWriteFile : public IWriteFile {
-public:
+  public:
     explicit PosixWriteFile(int fd) : fd_(fd) {}
     FileStatus Append(const void* data, std::size_t size) override {
         const auto* p = static_cast<const char*>(data);
@@ -109,19 +111,17 @@ public:
     FileStatus Sync() override {
         return ::fsync(fd_.get()) == 0 ? FileStatus::Ok() : ErrnoStatus(errno);
     }
-    FileStatus Close() override {
-        return fd_.Reset() == 0 ? FileStatus::Ok() : ErrnoStatus(errno);
-    }
+    FileStatus Close() override { return fd_.Reset() == 0 ? FileStatus::Ok() : ErrnoStatus(errno); }
 
-private:
+  private:
     Fd fd_;
 };
 
 class PosixFileLock : public IFileLock {
-public:
+  public:
     explicit PosixFileLock(int fd) : fd_(fd) {}
 
-private:
+  private:
     Fd fd_;
 };
 

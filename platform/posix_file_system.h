@@ -6,7 +6,7 @@ namespace vk {
 // Password files on a POSIX disk: flock for exclusive use, owner-only new files, and
 // replacement by rename after fsync.
 class CPosixFileSystem : public IFileSystem {
-public:
+  public:
     std::unique_ptr<IReadFile> OpenForRead(const std::string& path, FileStatus* status) override;
     std::unique_ptr<IFileLock> LockForReplace(const std::string& path, FileStatus* status) override;
     std::unique_ptr<IWriteFile> CreateTempBeside(const std::string& target, std::string* tempPath,

@@ -8,7 +8,9 @@
 
 namespace vk {
 
-bool StdinIsTerminal() { return ::isatty(STDIN_FILENO) == 1; }
+bool StdinIsTerminal() {
+    return ::isatty(STDIN_FILENO) == 1;
+}
 
 std::optional<std::string> ReadHiddenLine(const std::string& prompt) {
     const int fd = ::open("/dev/tty", O_RDWR | O_CLOEXEC);

@@ -6,7 +6,9 @@ namespace vk {
 
 CFolderTree::CFolderTree() = default;
 
-void CFolderTree::Clear() { root_.children.clear(); }
+void CFolderTree::Clear() {
+    root_.children.clear();
+}
 
 void CFolderTree::BuildFrom(const CPasswordStore& store) {
     Clear();

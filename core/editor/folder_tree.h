@@ -11,7 +11,7 @@ class CPasswordStore;
 // The nesting and order of the folders: the one record of both. Save, undo, search, export
 // and the quick-access tree walk it; the editor's tree control shows it.
 class CFolderTree {
-public:
+  public:
     struct Node {
         std::string name;      // the last component of the folder's path
         int folderIndex = -1;  // index into the store's folder table; -1 for none
@@ -51,7 +51,7 @@ public:
     // children; what lies below an already collapsed node stays as it is.
     void CollapseAll();
 
-private:
+  private:
     Node root_;
 };
 

@@ -15,7 +15,9 @@ std::locale UserLocale() {
     }
 }
 
-bool IsLeap(unsigned y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeap(unsigned y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 }  // namespace
 
@@ -28,7 +30,9 @@ bool IsCalendarDate(const SystemTime& d) {
 
 CLocaleDateFormat::CLocaleDateFormat() : CLocaleDateFormat(UserLocale()) {}
 
-CLocaleDateFormat::CLocaleDateFormat(const std::locale& locale) { out_.imbue(locale); }
+CLocaleDateFormat::CLocaleDateFormat(const std::locale& locale) {
+    out_.imbue(locale);
+}
 
 std::string CLocaleDateFormat::DateText(const SystemTime& date) {
     if (!IsCalendarDate(date)) return {};

@@ -9,7 +9,7 @@ namespace vk {
 
 // Turns a record's date into the user's short date text.
 class IDateFormat {
-public:
+  public:
     virtual ~IDateFormat() = default;
     // Empty when the year, month or day is zero or the date is not a real calendar date;
     // otherwise at most kMaxDateTextBytes bytes.
@@ -21,12 +21,12 @@ constexpr std::size_t kMaxDateTextBytes = 80;
 // The short date ("%x") of a C++ locale; by default the user's own, or the classic one
 // when the environment names a locale this system does not have.
 class CLocaleDateFormat : public IDateFormat {
-public:
+  public:
     CLocaleDateFormat();
     explicit CLocaleDateFormat(const std::locale& locale);
     std::string DateText(const SystemTime& date) override;
 
-private:
+  private:
     std::ostringstream out_;
 };
 

@@ -44,6 +44,7 @@ inline constexpr const char kNewFileTitle[] = "New file";
 inline constexpr const char kChangePasswordTitle[] = "Change password";
 
 // Folders.
-inline constexpr const char kNoTildeFormat[] = "Please do not use the %c character in folder names.";
+inline constexpr const char kNoTildeFormat[] =
+    "Please do not use the %c character in folder names.";
 
 }  // namespace vk::msg

@@ -34,7 +34,7 @@ struct PasswordAnswer {
 // The core's only way to talk to the user. The GUI answers with message boxes and the
 // password dialog, the command-line tool with stderr and stdin, tests with a script.
 class IUserPrompt {
-public:
+  public:
     virtual ~IUserPrompt() = default;
     virtual MessageResult ShowMessage(const std::string& text, MessageButtons buttons,
                                       MessageIcon icon) = 0;

@@ -8,7 +8,7 @@ namespace vk {
 // Blowfish with 16 rounds, used in electronic code book mode with big-endian block halves.
 // Every buffer of the password file goes through it keyed with the master password.
 class CBlowfish {
-public:
+  public:
     // The key buffer is always this long: the password's bytes, zero-filled.
     static constexpr std::size_t kKeyBytes = 56;
 
@@ -32,7 +32,7 @@ public:
     void EncryptBlock(std::uint32_t& left, std::uint32_t& right) const;
     void DecryptBlock(std::uint32_t& left, std::uint32_t& right) const;
 
-private:
+  private:
     void Wipe();
 
     std::uint32_t p_[18];

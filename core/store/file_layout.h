@@ -38,11 +38,10 @@ struct Slot {
     std::size_t size;
 };
 inline constexpr Slot kRecordSlots[kFieldCount] = {
-    {kDescription, 0, 32},   {kPassword, 32, 64},      {kUsername, 96, 32},
-    {kTitle, 128, 32},       {kSerial, 160, 64},       {kCreditCard, 224, 24},
-    {kBank, 248, 32},        {kAccount, 280, 32},      {kPhone, 312, 24},
-    {kDateAssigned, 336, 12}, {kDateExpires, 348, 12}, {kUrl, 360, 64},
-    {kEmail, 424, 256},      {kNotes, 680, 1024},
+    {kDescription, 0, 32}, {kPassword, 32, 64},      {kUsername, 96, 32},     {kTitle, 128, 32},
+    {kSerial, 160, 64},    {kCreditCard, 224, 24},   {kBank, 248, 32},        {kAccount, 280, 32},
+    {kPhone, 312, 24},     {kDateAssigned, 336, 12}, {kDateExpires, 348, 12}, {kUrl, 360, 64},
+    {kEmail, 424, 256},    {kNotes, 680, 1024},
 };
 constexpr std::size_t kDateAssignedOffset = 1704;
 constexpr std::size_t kDateExpiresOffset = 1720;

@@ -15,14 +15,14 @@ struct FileStatus {
 };
 
 class IReadFile {
-public:
+  public:
     virtual ~IReadFile() = default;
     // Reads up to `size` bytes; fewer only at the end of the file. `*got` is what arrived.
     virtual FileStatus Read(void* buffer, std::size_t size, std::size_t* got) = 0;
 };
 
 class IWriteFile {
-public:
+  public:
     virtual ~IWriteFile() = default;
     virtual FileStatus Append(const void* data, std::size_t size) = 0;
     virtual FileStatus Sync() = 0;  // the bytes are on the disk when this returns
@@ -32,14 +32,14 @@ public:
 // Held while a password file is read or replaced, so that two copies of the program never
 // work on the same file at once. Released when destroyed.
 class IFileLock {
-public:
+  public:
     virtual ~IFileLock() = default;
 };
 
 // The file services the store needs, so that tests can run them in memory and make any
 // step fail.
 class IFileSystem {
-public:
+  public:
     virtual ~IFileSystem() = default;
 
     // Opens an existing file for reading under an exclusive lock.

@@ -29,8 +29,7 @@ bool PasswordMatchesCheckBlock(std::string_view password, const CheckBlock& bloc
 
 std::string MasterPasswordProblem(std::string_view password) {
     if (password.size() <= kMaxMasterPasswordBytes) return {};
-    return FormatText(msg::kPasswordTooLongFormat,
-                      static_cast<unsigned>(kMaxMasterPasswordBytes));
+    return FormatText(msg::kPasswordTooLongFormat, static_cast<unsigned>(kMaxMasterPasswordBytes));
 }
 
 std::string ReminderProblem(std::string_view reminder) {

@@ -47,8 +47,8 @@ std::string GetText(const std::uint8_t* slot, std::size_t size) {
 }
 
 void PutDate(std::uint8_t* p, const SystemTime& t) {
-    const std::uint16_t words[8] = {t.year,   t.month,  t.dayOfWeek, t.day,
-                                    t.hour,   t.minute, t.second,    t.milliseconds};
+    const std::uint16_t words[8] = {t.year, t.month,  t.dayOfWeek, t.day,
+                                    t.hour, t.minute, t.second,    t.milliseconds};
     for (std::uint16_t w : words) {
         *p++ = static_cast<std::uint8_t>(w);
         *p++ = static_cast<std::uint8_t>(w >> 8);
@@ -66,7 +66,7 @@ SystemTime GetDate(const std::uint8_t* p) {
 
 // Buffers reads so that a file of many small blocks costs few system calls.
 class BlockReader {
-public:
+  public:
     explicit BlockReader(IReadFile& file) : file_(file), buffer_(kIoChunk) {}
 
     // Fills `out` with up to `size` bytes; fewer only at the end of the file.
@@ -95,7 +95,7 @@ public:
 
     ~BlockReader() { SecureWipe(buffer_.data(), buffer_.size()); }
 
-private:
+  private:
     IReadFile& file_;
     std::vector<std::uint8_t> buffer_;
     std::size_t pos_ = 0;
@@ -107,7 +107,7 @@ private:
 
 // Collects blocks and hands them to the file in large pieces; remembers the first failure.
 class CPasswordFile::Writer {
-public:
+  public:
     explicit Writer(IWriteFile& file) : file_(file) { buffer_.reserve(kIoChunk); }
     ~Writer() { SecureWipe(buffer_.data(), buffer_.capacity()); }
 
@@ -122,13 +122,14 @@ public:
         return status_;
     }
 
-private:
+  private:
     void Put(const std::uint8_t* data, std::size_t size) {
         if (buffer_.size() + size > kIoChunk) Flush();
         buffer_.insert(buffer_.end(), data, data + size);
     }
     void Flush() {
-        if (status_.ok() && !buffer_.empty()) status_ = file_.Append(buffer_.data(), buffer_.size());
+        if (status_.ok() && !buffer_.empty())
+            status_ = file_.Append(buffer_.data(), buffer_.size());
         SecureWipe(buffer_.data(), buffer_.size());
         buffer_.clear();
     }
@@ -169,7 +170,9 @@ int CPasswordFile::Save(CPasswordStore& store) {
     return Write(store, &tree, false);
 }
 
-int CPasswordFile::Create(CPasswordStore& store) { return Write(store, nullptr, true); }
+int CPasswordFile::Create(CPasswordStore& store) {
+    return Write(store, nullptr, true);
+}
 
 int CPasswordFile::Write(CPasswordStore& store, const CFolderTree* tree, bool headerOnly) {
     const std::string& path = store.filePath;
@@ -322,7 +325,7 @@ int CPasswordFile::LoadOnce(CPasswordStore& store) {
             ShowFileError(msg::kErrorReadingFile, status.error, path);
             return 0;
         }
-        const std::uint32_t tag = got == 0 ? std::uint32_t{fl::kEnd}
+        const std::uint32_t tag = got == 0              ? std::uint32_t{fl::kEnd}
                                   : got < fl::kTagBytes ? 0u
                                                         : GetLe32(tagBytes);
         switch (tag) {
@@ -383,8 +386,8 @@ int CPasswordFile::LoadOnce(CPasswordStore& store) {
                     body[fl::kFolderPathReadBytes] != 0) {
                     folderPath.resize(CompleteUtf8Prefix(folderPath));
                 }
-                store.AddFolder(folderPath,
-                                static_cast<std::int32_t>(GetLe32(body.data() + fl::kFolderPathBytes)));
+                store.AddFolder(folderPath, static_cast<std::int32_t>(
+                                                GetLe32(body.data() + fl::kFolderPathBytes)));
                 break;
             }
             case fl::kRecord: {

@@ -16,7 +16,7 @@ class IFileSystem;
 // Reads a password file into the store and writes the store back. Every failure is shown
 // through the prompt, once, and reported as 0.
 class CPasswordFile {
-public:
+  public:
     CPasswordFile(IFileSystem& fileSystem, IUserPrompt& prompt, IDateFormat& dates);
     ~CPasswordFile();
 
@@ -34,7 +34,7 @@ public:
     // A new file holding only the reminder and check block (nothing when unprotected).
     int Create(CPasswordStore& store);
 
-private:
+  private:
     class Writer;
     int LoadOnce(CPasswordStore& store);
     int Write(CPasswordStore& store, const CFolderTree* tree, bool headerOnly);

@@ -4,9 +4,9 @@ namespace vk {
 
 const char* DefaultFieldName(int field) {
     static const char* const kNames[kFieldCount] = {
-        "Description", "Username", "Password", "Title",        "Serial #",
-        "Credit card #", "Bank",   "Account",  "Phone",        "Date assigned",
-        "Date expires",  "URL",    "Email",    "Notes"};
+        "Description",   "Username", "Password", "Title", "Serial #",
+        "Credit card #", "Bank",     "Account",  "Phone", "Date assigned",
+        "Date expires",  "URL",      "Email",    "Notes"};
     return field >= 0 && field < kFieldCount ? kNames[field] : "";
 }
 

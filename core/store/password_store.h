@@ -48,7 +48,7 @@ struct SystemTime {
 };
 
 class CRecord {
-public:
+  public:
     std::array<std::string, kFieldCount> fields;
     SystemTime dateAssigned;
     SystemTime dateExpires;
@@ -70,7 +70,7 @@ inline std::int32_t NormaliseCategory(std::int32_t c) {
 }
 
 class CFolder {
-public:
+  public:
     std::string path;  // ancestors' names and its own, joined by '~'
     std::vector<CRecord> records;
     std::int32_t category = kCategoryDefault;
@@ -82,7 +82,7 @@ constexpr char kPathSeparator = '~';
 // The open password file in memory. Folder indexes stay valid while a file is open:
 // slots are appended and never removed; a deleted folder only loses its in-use flag.
 class CPasswordStore {
-public:
+  public:
     std::string filePath;
     SecretString masterPassword;
     std::string reminder;

@@ -4,9 +4,13 @@
 
 namespace vk {
 
-SecretString::~SecretString() { SecureWipe(text_); }
+SecretString::~SecretString() {
+    SecureWipe(text_);
+}
 
-void SecretString::Clear() { SecureWipe(text_); }
+void SecretString::Clear() {
+    SecureWipe(text_);
+}
 
 void SecretString::Assign(std::string_view text) {
     if (text.size() <= text_.capacity()) {

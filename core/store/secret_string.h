@@ -7,7 +7,7 @@ namespace vk {
 // Holds a secret (the master password) and wipes every buffer it ever used.
 // Growth never leaves a copy behind: the old buffer is wiped before it is released.
 class SecretString {
-public:
+  public:
     SecretString() = default;
     explicit SecretString(std::string_view text) { Assign(text); }
     SecretString(const SecretString& other) { Assign(other.view()); }
@@ -29,7 +29,7 @@ public:
     friend bool operator==(const SecretString& a, std::string_view b) { return a.text_ == b; }
     friend bool operator!=(const SecretString& a, std::string_view b) { return !(a == b); }
 
-private:
+  private:
     std::string text_;
 };
 

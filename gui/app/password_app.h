@@ -53,7 +53,8 @@ class CPasswordApp : public wxApp {
     CMainWindow* mainWindow_ = nullptr;
     bool quitting_ = false;
     bool handedOver_ = false;
-    bool showingEditor_ = false;  // guards against a second click while one is handled  // a running copy took over: end without a window
+    bool showingEditor_ = false;  // guards against a second click while one is handled  // a
+                                  // running copy took over: end without a window
 };
 
 }  // namespace vk

@@ -11,7 +11,8 @@ namespace vk {
 std::string CWxDateFormat::DateText(const SystemTime& date) {
     if (!IsCalendarDate(date)) return {};
     const wxDateTime when(static_cast<wxDateTime::wxDateTime_t>(date.day),
-                          static_cast<wxDateTime::Month>(date.month - 1), static_cast<int>(date.year));
+                          static_cast<wxDateTime::Month>(date.month - 1),
+                          static_cast<int>(date.year));
     if (!when.IsValid()) return {};
     const wxString format = wxUILocale::GetCurrent().GetInfo(wxLOCALE_SHORT_DATE_FMT);
     std::string text = FromWx(when.Format(format.empty() ? wxString("%x") : format));

@@ -5,7 +5,7 @@ namespace vk {
 
 // Record dates in the short date form of the user's locale, as the desktop shows them.
 class CWxDateFormat : public IDateFormat {
-public:
+  public:
     std::string DateText(const SystemTime& date) override;
 };
 

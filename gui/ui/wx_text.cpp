@@ -4,7 +4,9 @@
 
 namespace vk {
 
-wxString ToWx(const std::string& text) { return wxString::FromUTF8(TextAsUtf8(text)); }
+wxString ToWx(const std::string& text) {
+    return wxString::FromUTF8(TextAsUtf8(text));
+}
 
 std::string FromWx(const wxString& text) {
     const wxScopedCharBuffer utf8 = text.utf8_str();

@@ -18,7 +18,7 @@ ProcessResult Cli(std::vector<std::string> args, const std::string& input = "") 
 }
 
 class CliTest : public ::testing::Test {
-protected:
+  protected:
     // The demo JSON imported into a protected file.
     std::string MakeDemo(const std::string& name = "demo.vk") {
         const std::string file = dir.File(name);
@@ -49,7 +49,8 @@ TEST_F(CliTest, ImportThenReadBack) {
     auto masked = Cli({"show", file, "Internet", "0", "--password-stdin"}, "demo\n");
     EXPECT_NE(masked.out.find("Password: *****\n"), std::string::npos);
     EXPECT_EQ(masked.out.find("violet-orbit-19"), std::string::npos);
-    auto shown = Cli({"show", file, "Internet", "0", "--show-protected", "--password-stdin"}, "demo\n");
+    auto shown =
+        Cli({"show", file, "Internet", "0", "--show-protected", "--password-stdin"}, "demo\n");
     EXPECT_NE(shown.out.find("Password: violet-orbit-19\n"), std::string::npos);
 }
 
@@ -87,11 +88,12 @@ TEST_F(CliTest, ErrorsAreOneLineWithExitOne) {
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.err, "Unknown data type in file.\n");
 
-    auto exists = Cli({"import", kDemoJson, file, "--format", "json", "--password-stdin"}, "demo\n");
+    auto exists =
+        Cli({"import", kDemoJson, file, "--format", "json", "--password-stdin"}, "demo\n");
     EXPECT_EQ(exists.exitCode, 1);
-    auto tooLong = Cli({"import", kDemoJson, dir.File("long.vk"), "--format", "json",
-                        "--password-stdin"},
-                       std::string(81, 'x') + "\n");
+    auto tooLong =
+        Cli({"import", kDemoJson, dir.File("long.vk"), "--format", "json", "--password-stdin"},
+            std::string(81, 'x') + "\n");
     EXPECT_EQ(tooLong.exitCode, 1);
     EXPECT_NE(tooLong.err.find("too long"), std::string::npos);
 }
@@ -103,16 +105,17 @@ TEST_F(CliTest, CreateAndChangeTheMasterPassword) {
     EXPECT_EQ(ReadFileBytes(file).substr(0, 8), std::string("P\0\0\0hint", 8));
     EXPECT_EQ(ReadFileBytes(file).size(), 4u + 32 + 4 + 80);  // reminder and check block only
 
-    auto import = Cli({"import", kDemoJson, file, "--format", "json", "--force", "--password-stdin"},
-                      "first\n");
+    auto import = Cli(
+        {"import", kDemoJson, file, "--format", "json", "--force", "--password-stdin"}, "first\n");
     ASSERT_EQ(import.exitCode, 0) << import.err;
-    const std::string before = Cli({"export", file, "--format", "json", "--password-stdin"},
-                                   "first\n").out;
+    const std::string before =
+        Cli({"export", file, "--format", "json", "--password-stdin"}, "first\n").out;
 
     auto changed = Cli({"passwd", file, "--password-stdin"}, "first\nsecond\n");
     ASSERT_EQ(changed.exitCode, 0) << changed.err;
     EXPECT_EQ(Cli({"info", file, "--password-stdin"}, "first\n").exitCode, 1);
-    EXPECT_EQ(Cli({"export", file, "--format", "json", "--password-stdin"}, "second\n").out, before);
+    EXPECT_EQ(Cli({"export", file, "--format", "json", "--password-stdin"}, "second\n").out,
+              before);
 
     auto removed = Cli({"passwd", file, "--password-stdin"}, "second\n\n");
     ASSERT_EQ(removed.exitCode, 0) << removed.err;

@@ -16,7 +16,8 @@ namespace {
 
 std::vector<std::uint8_t> Hex(const char* hex) {
     std::vector<std::uint8_t> out;
-    for (; hex[0] && hex[1]; hex += 2) out.push_back(static_cast<std::uint8_t>(std::stoul(std::string(hex, 2), nullptr, 16)));
+    for (; hex[0] && hex[1]; hex += 2)
+        out.push_back(static_cast<std::uint8_t>(std::stoul(std::string(hex, 2), nullptr, 16)));
     return out;
 }
 

@@ -12,7 +12,7 @@ namespace vk {
 namespace {
 
 class ScriptedHost : public IFileCommandHost {
-public:
+  public:
     std::optional<std::string> openPath, saveAsPath;
     std::optional<SelectPasswordResult> selectResult;
     std::vector<SelectPasswordRequest> selectRequests;
@@ -35,13 +35,14 @@ public:
 };
 
 class FixedDates : public IDateFormat {
-public:
+  public:
     std::string DateText(const SystemTime&) override { return ""; }
 };
 
 class FileCommandsTest : public ::testing::Test {
-protected:
-    FileCommandsTest() : file(fs, prompt, dates), commands(store, tree, file, prompt, fs, host, settings) {
+  protected:
+    FileCommandsTest()
+        : file(fs, prompt, dates), commands(store, tree, file, prompt, fs, host, settings) {
         settings.programFolderFile = "/prog/Vaultkeep.vk";
         settings.addRecentFile = [this](const std::string& p) { recent.push_back(p); };
     }
@@ -157,8 +158,9 @@ TEST_F(FileCommandsTest, FirstRunWelcomesAndCreatesTheDefaultFile) {
     EXPECT_TRUE(store.modified);  // the default folders are not saved yet
     EXPECT_EQ(host.firstFolderSelections, 1);
     std::vector<std::string> names;
-    for (const auto& f : store.folders) names.push_back(f.path + ":" + std::to_string(f.category) +
-                                                        ":" + std::to_string(f.records.size()));
+    for (const auto& f : store.folders)
+        names.push_back(f.path + ":" + std::to_string(f.category) + ":" +
+                        std::to_string(f.records.size()));
     EXPECT_EQ(names, (std::vector<std::string>{"Banking:3:1", "Internet:2:1", "Software:4:1",
                                                "Email:1:1"}));
     EXPECT_EQ(commands.Save(false, false), kSaveDone);

@@ -22,7 +22,7 @@ using test::ScriptedPrompt;
 
 // Dates as a fixed text, so tests do not depend on the machine's locale.
 class FixedDates : public IDateFormat {
-public:
+  public:
     std::string DateText(const SystemTime& d) override {
         return d.HasDate() ? std::to_string(d.year) + "-" + std::to_string(d.month) + "-" +
                                  std::to_string(d.day)
@@ -33,7 +33,7 @@ public:
 const std::string kPath = "/home/u/Vaultkeep.vk";
 
 class PasswordFileTest : public ::testing::Test {
-protected:
+  protected:
     CPasswordStore NewStore(const std::string& password = "") {
         CPasswordStore s;
         s.filePath = kPath;
@@ -63,12 +63,12 @@ protected:
         for (std::size_t pos = 0; pos + 4 <= bytes.size();) {
             const char tag = bytes[pos];
             tags.push_back(tag);
-            pos += 4 + (tag == 'V'   ? 4
-                        : tag == 'P' ? 32
-                        : tag == 'M' ? 80
+            pos += 4 + (tag == 'V'                 ? 4
+                        : tag == 'P'               ? 32
+                        : tag == 'M'               ? 80
                         : tag == 'S' || tag == 'U' ? 16
-                        : tag == 'F' ? 264
-                                     : 1736);
+                        : tag == 'F'               ? 264
+                                                   : 1736);
         }
         return tags;
     }
@@ -259,8 +259,9 @@ TEST_F(PasswordFileTest, LongTextIsCutAtSlotsWithoutSplittingCharacters) {
     CPasswordStore s = NewStore();
     s.AddFolder(std::string(300, 'p'), 1);
     CRecord r;
-    r[kDescription] = std::string(31, 'd') + "\xC3\xA9";  // 33 bytes, the last character split at 32
-    r[kPassword] = std::string(64, 'x');                  // exactly fills its slot
+    r[kDescription] =
+        std::string(31, 'd') + "\xC3\xA9";  // 33 bytes, the last character split at 32
+    r[kPassword] = std::string(64, 'x');    // exactly fills its slot
     s.folders[0].records.push_back(r);
     ASSERT_EQ(Save(s), 1);
     CPasswordStore back = Reload();
@@ -271,8 +272,9 @@ TEST_F(PasswordFileTest, LongTextIsCutAtSlotsWithoutSplittingCharacters) {
 
 TEST_F(PasswordFileTest, OddButValidFiles) {
     // P and M only: a valid empty database.
-    fs.files[kPath] = Block('P', "hint", 32) +
-                      Block('M', std::string(reinterpret_cast<const char*>(MakeCheckBlock("").data()), 80), 80);
+    fs.files[kPath] =
+        Block('P', "hint", 32) +
+        Block('M', std::string(reinterpret_cast<const char*>(MakeCheckBlock("").data()), 80), 80);
     CPasswordStore pm = Reload();
     EXPECT_TRUE(pm.folders.empty());
     EXPECT_EQ(pm.reminder, "hint");
@@ -378,7 +380,8 @@ TEST_F(PasswordFileTest, FailedSavesLoseNothing) {
     };
     const Failure failures[] = {
         {"create", &MemFileSystem::creates, &MemFileSystem::failCreateAt, msg::kCantOpenSource},
-        {"first write", &MemFileSystem::appends, &MemFileSystem::failAppendAt, msg::kErrorWritingFile},
+        {"first write", &MemFileSystem::appends, &MemFileSystem::failAppendAt,
+         msg::kErrorWritingFile},
         {"sync", &MemFileSystem::syncs, &MemFileSystem::failSyncAt, msg::kErrorWritingFile},
         {"close", &MemFileSystem::closes, &MemFileSystem::failCloseAt, msg::kErrorWritingFile},
         {"rename", &MemFileSystem::renames, &MemFileSystem::failRenameAt, msg::kErrorWritingFile},
@@ -424,7 +427,8 @@ TEST(PasswordCheck, BlocksAndLimits) {
     EXPECT_TRUE(PasswordMatchesCheckBlock(long57, longBlock));
     EXPECT_FALSE(PasswordMatchesCheckBlock(std::string(56, 'a') + "c", longBlock));
 
-    EXPECT_TRUE(PasswordMatchesCheckBlock(std::string(80, 'z'), MakeCheckBlock(std::string(80, 'z'))));
+    EXPECT_TRUE(
+        PasswordMatchesCheckBlock(std::string(80, 'z'), MakeCheckBlock(std::string(80, 'z'))));
     EXPECT_TRUE(MasterPasswordProblem(std::string(80, 'z')).empty());
     EXPECT_FALSE(MasterPasswordProblem(std::string(81, 'z')).empty());
 }

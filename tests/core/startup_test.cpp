@@ -62,9 +62,9 @@ TEST(FolderTree, BuildsByPathAndWalksInDisplayOrder) {
     tree.ForEachPreOrder([&](CFolderTree::Node& n) {
         order.push_back(CFolderTree::PathOf(&n) + "#" + std::to_string(n.folderIndex));
     });
-    EXPECT_EQ(order, (std::vector<std::string>{"Internet#0", "Internet~Mail#2",
-                                               "Internet~Mail~Old#3", "Orphan#-1",
-                                               "Orphan~Child#4"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"Internet#0", "Internet~Mail#2", "Internet~Mail~Old#3",
+                                        "Orphan#-1", "Orphan~Child#4"}));
     EXPECT_EQ(tree.FindByFolderIndex(3)->name, "Old");
     EXPECT_EQ(tree.FindByFolderIndex(1), nullptr);
     EXPECT_EQ(tree.NextPreOrder(tree.FindByFolderIndex(3))->name, "Orphan");

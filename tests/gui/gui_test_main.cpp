@@ -14,13 +14,14 @@ namespace {
 // Windows of finished tests are torn down after the processes they were embedded in (the
 // tray host) have gone; the display then reports windows it no longer knows. That says
 // nothing about the program, and must not turn a passing run into a failing one.
-int IgnoreXError(Display*, XErrorEvent*) { return 0; }
+int IgnoreXError(Display*, XErrorEvent*) {
+    return 0;
+}
 
 void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
                   const wxString& msg) {
-    ADD_FAILURE_AT(file.utf8_str(), line)
-        << "wx assertion failed in " << func.utf8_str() << ": " << cond.utf8_str() << " "
-        << msg.utf8_str();
+    ADD_FAILURE_AT(file.utf8_str(), line) << "wx assertion failed in " << func.utf8_str() << ": "
+                                          << cond.utf8_str() << " " << msg.utf8_str();
 }
 
 }  // namespace

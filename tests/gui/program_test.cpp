@@ -37,7 +37,7 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::seconds limit 
 }
 
 class ProgramTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (access("/usr/bin/xdotool", X_OK) != 0) GTEST_SKIP() << "xdotool is not installed";
         // Each test gets its own settings, program folder and lock.

@@ -56,10 +56,10 @@ TEST(TrayIcon, MenuRulesAndCommands) {
     EXPECT_TRUE(lock->IsChecked());
     EXPECT_EQ(lock->GetItemLabel(), "Unlock database");
 
-    for (int command : {cmd::kTrayOpen, cmd::kOpenEditor, cmd::kLockDatabase, cmd::kAbout, cmd::kExit})
+    for (int command :
+         {cmd::kTrayOpen, cmd::kOpenEditor, cmd::kLockDatabase, cmd::kAbout, cmd::kExit})
         SendMenu(tray, command);
-    EXPECT_EQ(state.calls,
-              (std::vector<std::string>{"open", "editor", "lock", "about", "exit"}));
+    EXPECT_EQ(state.calls, (std::vector<std::string>{"open", "editor", "lock", "about", "exit"}));
 }
 
 TEST(TrayIcon, ShownOnlyWhereATrayHostRuns) {

@@ -1,10 +1,10 @@
 // Password files on a real disk: owner-only files, locks between copies, and replacement
 // that never leaves debris.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <fcntl.h>
 
 #include <filesystem>
 
@@ -19,7 +19,7 @@ namespace vk {
 namespace {
 
 class PosixFileSystemTest : public ::testing::Test {
-protected:
+  protected:
     int Save(const std::string& path, const std::string& description) {
         CPasswordStore s;
         s.filePath = path;

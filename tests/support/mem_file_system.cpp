@@ -7,7 +7,7 @@ namespace vk::test {
 namespace {
 
 class MemReadFile : public IReadFile {
-public:
+  public:
     MemReadFile(MemFileSystem& fs, std::string data) : fs_(fs), data_(std::move(data)) {}
     FileStatus Read(void* buffer, std::size_t size, std::size_t* got) override {
         *got = 0;
@@ -20,14 +20,14 @@ public:
         return FileStatus::Ok();
     }
 
-private:
+  private:
     MemFileSystem& fs_;
     std::string data_;
     std::size_t pos_ = 0;
 };
 
 class MemWriteFile : public IWriteFile {
-public:
+  public:
     MemWriteFile(MemFileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
     FileStatus Append(const void* data, std::size_t size) override {
         if (++fs_.appends == fs_.failAppendAt) {
@@ -47,7 +47,7 @@ public:
                                                : FileStatus::Ok();
     }
 
-private:
+  private:
     MemFileSystem& fs_;
     std::string path_;
 };
@@ -56,8 +56,7 @@ struct MemLock : IFileLock {};
 
 }  // namespace
 
-std::unique_ptr<IReadFile> MemFileSystem::OpenForRead(const std::string& path,
-                                                      FileStatus* status) {
+std::unique_ptr<IReadFile> MemFileSystem::OpenForRead(const std::string& path, FileStatus* status) {
     auto it = files.find(path);
     if (++opens == failOpenReadAt) {
         *status = FileStatus::Error("Permission denied");
@@ -111,6 +110,8 @@ FileStatus MemFileSystem::Remove(const std::string& path) {
     return files.erase(path) ? FileStatus::Ok() : FileStatus::Error("No such file or directory");
 }
 
-FileStatus MemFileSystem::SyncFolderOf(const std::string&) { return FileStatus::Ok(); }
+FileStatus MemFileSystem::SyncFolderOf(const std::string&) {
+    return FileStatus::Ok();
+}
 
 }  // namespace vk::test

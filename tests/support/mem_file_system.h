@@ -10,7 +10,7 @@ namespace vk::test {
 // Password files kept in memory. Any step can be made to fail, so every error path of a load
 // or save runs without a real disk.
 class MemFileSystem : public IFileSystem {
-public:
+  public:
     std::map<std::string, std::string> files;
     std::set<std::string> locked;  // held by "another copy"
 

@@ -61,7 +61,8 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
                 close(fds[i].fd);
                 (fds[i].fd == out[0] ? outOpen : errOpen) = false;
             } else {
-                (fds[i].fd == out[0] ? result.out : result.err).append(buf, static_cast<std::size_t>(r));
+                (fds[i].fd == out[0] ? result.out : result.err)
+                    .append(buf, static_cast<std::size_t>(r));
             }
         }
     }

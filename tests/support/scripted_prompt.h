@@ -9,10 +9,10 @@ namespace vk::test {
 
 // Answers the core's questions from a script and remembers every message shown.
 class ScriptedPrompt : public IUserPrompt {
-public:
+  public:
     std::vector<std::string> messages;
     std::vector<PasswordRequest> passwordRequests;
-    std::deque<MessageResult> answers;        // for questions; kOk when empty
+    std::deque<MessageResult> answers;           // for questions; kOk when empty
     std::deque<PasswordAnswer> passwordAnswers;  // cancelled when empty
 
     MessageResult ShowMessage(const std::string& text, MessageButtons, MessageIcon) override {
