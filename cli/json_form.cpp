@@ -3,7 +3,6 @@
 #include <limits>
 #include <string>
 
-#include "core/editor/folder_tree.h"
 #include "core/shell/text_encoding.h"
 
 namespace vk::cli {
@@ -59,11 +58,9 @@ SystemTime DateFromJson(const Json& value, const std::string& where) {
 
 Json StoreToJson(const CPasswordStore& store) {
     Json folders = Json::array();
-    CFolderTree tree;
-    tree.BuildFrom(store);
-    tree.ForEachPreOrder([&](CFolderTree::Node& node) {
-        if (!store.IsValidFolderIndex(node.folderIndex)) return;
-        const CFolder& folder = store.folders[static_cast<std::size_t>(node.folderIndex)];
+    // In file order: a file written by the program holds its folders in tree order.
+    for (const CFolder& folder : store.folders) {
+        if (!folder.inUse) continue;
         Json records = Json::array();
         for (const CRecord& record : folder.records) {
             Json fields = Json::array();
@@ -75,7 +72,7 @@ Json StoreToJson(const CPasswordStore& store) {
         folders.push_back(Json{{"path", TextAsUtf8(folder.path)},
                                {"category", folder.category},
                                {"records", std::move(records)}});
-    });
+    }
     return Json{{"version", "3"},
                 {"encrypted", store.encrypted},
                 {"reminder", TextAsUtf8(store.reminder)},

@@ -14,7 +14,7 @@ class JsonFormError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The machine form of a file: every live folder in tree order with its records.
+// The machine form of a file: every live folder in file order with its records.
 Json StoreToJson(const CPasswordStore& store);
 
 // Fills `store` from the machine form. Checks every type, count and range; the master
