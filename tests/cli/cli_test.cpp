@@ -150,6 +150,39 @@ TEST_F(CliTest, PasswordLimitsAreRefused) {
     EXPECT_EQ(Cli({"info", file, "--password-stdin"}, std::string(80, 'p') + "\n").exitCode, 0);
 }
 
+TEST_F(CliTest, HostileJsonIsRefusedWithoutWritingAFile) {
+    const std::string record =
+        R"({"fields":["a","","","","","","","","","","","","",""],"dateAssigned":[0,0,0,0,0,0,0,0],"dateExpires":[0,0,0,0,0,0,0,0]})";
+    auto doc = [](const std::string& folders, const std::string& version = "3") {
+        return R"({"version":")" + version +
+               R"(","encrypted":false,"reminder":"","folderHistory":[],"itemHistory":[],"folders":[)" +
+               folders + "]}";
+    };
+    const std::string good = doc(R"({"path":"A","category":1,"records":[)" + record + "]}");
+    const std::string cases[] = {
+        "not json at all",
+        "[1,2,3]",
+        doc("", "4"),
+        doc(R"({"path":"A","category":1,"records":[{"fields":["only one"]}]})"),
+        doc(R"({"path":"A","category":99999999999,"records":[]})"),
+        doc(R"({"path":"","category":1,"records":[]})"),
+        doc(R"({"path":"A","category":1,"records":[{"fields":["a","","","","","","","","","","","","",""],"dateAssigned":[70000,0,0,0,0,0,0,0],"dateExpires":[0,0,0,0,0,0,0,0]}]})"),
+        doc(R"({"path":7,"category":1,"records":[]})"),
+    };
+    const std::string in = dir.File("in.json"), out = dir.File("out.vk");
+    for (const std::string& text : cases) {
+        WriteFileBytes(in, text);
+        auto r = Cli({"import", in, out, "--format", "json"});
+        EXPECT_EQ(r.exitCode, 1) << text;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_FALSE(std::ifstream(out).good()) << text;
+    }
+    WriteFileBytes(in, good);
+    auto ok = Cli({"import", in, out, "--format", "json"});
+    EXPECT_EQ(ok.exitCode, 0) << ok.err;
+    EXPECT_EQ(Cli({"ls", out, "A"}).out, "0\ta\n");
+}
+
 TEST_F(CliTest, UsageErrorsExitTwo) {
     EXPECT_EQ(Cli({}).exitCode, 2);
     EXPECT_EQ(Cli({"info"}).exitCode, 2);
