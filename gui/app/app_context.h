@@ -42,8 +42,6 @@ class CAppContext {
     std::function<bool()> trayIconShown = [] { return false; };
     std::function<void()> updateStartupEntry = [] {};
     std::function<void()> quit = [] {};
-    // Asks for the master password of the locked database: true when it may be shown.
-    std::function<bool()> unlock = [] { return true; };
 };
 
 }  // namespace vk

@@ -147,8 +147,7 @@ void CMainWindow::ScheduleFirstLoad() {
     if (firstLoadDone_) return;
     firstLoadDone_ = true;
     CallAfter([this] {
-        editor_->Files().FirstLoad();
-        context_.settings.firstStart = false;
+        editor_->RunFirstLoad();
         RefreshState();
     });
 }

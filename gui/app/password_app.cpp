@@ -23,6 +23,21 @@
 #include "platform/xdg_autostart.h"
 
 namespace vk {
+namespace {
+
+// Set for as long as one tray-driven step runs, so that clicks meanwhile start no second one.
+class ScopedFlag {
+  public:
+    explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~ScopedFlag() { flag_ = false; }
+    ScopedFlag(const ScopedFlag&) = delete;
+    ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+}  // namespace
 
 CPasswordApp::CPasswordApp() = default;
 CPasswordApp::~CPasswordApp() = default;
@@ -65,7 +80,6 @@ bool CPasswordApp::OnInit() {
     c.updateStartupEntry();
     c.trayIconShown = [this] { return tray_ && tray_->IsShown(); };
     c.quit = [this] { Quit(); };
-    c.unlock = [this] { return Unlock(); };
     FirstStart();
 
     MakeTray();
@@ -75,12 +89,12 @@ bool CPasswordApp::OnInit() {
     if (commandLine.kind == CommandLine::Kind::kFile) c.store.filePath = commandLine.path;
     const StartupDecision start = DecideStartup(commandLine, c.settings.sysTrayIcon,
                                                 c.store.filePath, CTrayIconWnd::IsAvailable());
-    // A hidden start needs the icon really in the tray, or nobody could reach the program.
     Bind(wxEVT_QUERY_END_SESSION, [this](wxCloseEvent& event) {
         // The desktop session ends: offer to save; Cancel keeps the session alive.
         if (mainWindow_ && !mainWindow_->QueryEndSession() && event.CanVeto()) event.Veto();
     });
     Bind(wxEVT_END_SESSION, [this](wxCloseEvent&) { Quit(); });
+    // A hidden start needs the icon really in the tray, or nobody could reach the program.
     if (start.startHidden && tray_->AddIcon()) return true;
     ShowEditor();
     return true;
@@ -143,11 +157,7 @@ void CPasswordApp::OnTrayOpen() {
 
 void CPasswordApp::ShowEditor() {
     if (quitting_ || showingEditor_) return;
-    showingEditor_ = true;
-    struct Release {
-        bool& flag;
-        ~Release() { flag = false; }
-    } release{showingEditor_};
+    const ScopedFlag showing(showingEditor_);
     if (context_->locked && !Unlock()) return;
     if (!mainWindow_) {
         mainWindow_ = new CMainWindow(*context_);
@@ -180,12 +190,9 @@ void CPasswordApp::Lock() {
 
 bool CPasswordApp::Unlock() {
     // One password dialog at a time, however often the tray is clicked meanwhile.
-    static bool asking = false;
-    if (asking) return false;
-    asking = true;
-    const bool unlocked = UnlockDatabase(context_->locked, context_->store);
-    asking = false;
-    if (!unlocked) return false;
+    if (unlocking_) return false;
+    const ScopedFlag asking(unlocking_);
+    if (!UnlockDatabase(context_->locked, context_->store)) return false;
     tray_->UpdateIcon();
     return true;
 }

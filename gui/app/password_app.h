@@ -53,7 +53,8 @@ class CPasswordApp : public wxApp {
     CMainWindow* mainWindow_ = nullptr;
     bool quitting_ = false;
     bool handedOver_ = false;
-    bool showingEditor_ = false;  // guards against a second click while one is handled  // a
+    bool showingEditor_ = false;  // guards against a second click while one is handled
+    bool unlocking_ = false;      // the master password is being asked for  // a
                                   // running copy took over: end without a window
 };
 

@@ -110,9 +110,13 @@ void CPasswordEditorDlg::FolderTreeChanged() {
 }
 
 void CPasswordEditorDlg::StoreStateChanged() {
-    // The first load clears the first-start flag; the settings written later record it.
-    context_.settings.firstStart = fileSettings_.firstStart;
     onStoreStateChanged();
+}
+
+void CPasswordEditorDlg::RunFirstLoad() {
+    files_->FirstLoad();
+    // The first load ends the first start; the settings written later record it as Init.
+    context_.settings.firstStart = fileSettings_.firstStart;
 }
 
 void CPasswordEditorDlg::SelectFirstFolder() {

@@ -26,6 +26,8 @@ class CPasswordEditorDlg : public wxPanel, public IFileCommandHost {
     CFileCommands& Files() { return *files_; }
     CFolderTreeCtrl* Tree() { return tree_; }
 
+    // The load of the editor's first appearance (welcome and new file on a first start).
+    void RunFirstLoad();
     // Shows the selected folder's name and record count in the status line.
     void ShowSelectedFolder();
     // Called after every change of the file's state (title, indicator, menus).
