@@ -2,8 +2,10 @@
 
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <sstream>
 
+#include "cli/command_table.h"
 #include "cli/json_form.h"
 #include "cli/session.h"
 #include "core/editor/folder_tree.h"
@@ -116,6 +118,54 @@ int RunImport(const CommandIo& io, const std::string& input, const std::string& 
     s.store.filePath = file;
     s.store.loadComplete = true;
     return s.Save() ? 0 : 1;
+}
+
+}  // namespace vk::cli
+
+namespace vk::cli {
+
+void AddFileCommands(CommandTable& table) {
+    struct Args {
+        std::string file, folder, input, output, format;
+        long index = 0;
+        bool showProtected = false, force = false;
+    };
+    auto a = std::make_shared<Args>();
+    const CommandIo& io = table.Io();
+
+    auto* info = table.Add("info", "Version, protection, reminder and counts of a file",
+                           [&io, a] { return RunInfo(io, a->file); });
+    info->add_option("FILE", a->file, "Password file")->required();
+
+    auto* ls = table.Add("ls", "The folder tree, or the records of one folder",
+                         [&io, a] { return RunList(io, a->file, a->folder); });
+    ls->add_option("FILE", a->file, "Password file")->required();
+    ls->add_option("FOLDER", a->folder, "Folder path, with '~' between the levels");
+
+    auto* show = table.Add("show", "The fields of one record", [&io, a] {
+        return RunShow(io, a->file, a->folder, a->index, a->showProtected);
+    });
+    show->add_option("FILE", a->file, "Password file")->required();
+    show->add_option("FOLDER", a->folder, "Folder path, with '~' between the levels")->required();
+    show->add_option("INDEX", a->index, "Record index within the folder, from 0")->required();
+    show->add_flag("--show-protected", a->showProtected, "Show the password instead of *****");
+
+    auto* exp = table.Add("export", "Write a password file in another form",
+                          [&io, a] { return RunExport(io, a->file, a->output); });
+    exp->add_option("FILE", a->file, "Password file")->required();
+    exp->add_option("--format", a->format, "Output form")
+        ->required()
+        ->check(CLI::IsMember({"json"}));
+    exp->add_option("-o,--output", a->output, "Output file (standard output when absent)");
+
+    auto* imp = table.Add("import", "Write a password file from another form",
+                          [&io, a] { return RunImport(io, a->input, a->file, a->force); });
+    imp->add_option("IN", a->input, "Input file")->required();
+    imp->add_option("FILE", a->file, "Password file to write")->required();
+    imp->add_option("--format", a->format, "Input form")
+        ->required()
+        ->check(CLI::IsMember({"json"}));
+    imp->add_flag("--force", a->force, "Overwrite an existing password file");
 }
 
 }  // namespace vk::cli

@@ -5,6 +5,8 @@
 namespace vk::cli {
 
 // What every command shares: where passwords come from and where its output goes.
+constexpr int kUsageError = 2;
+
 struct CommandIo {
     bool passwordStdin = false;
     std::istream* in;

@@ -1,5 +1,7 @@
 #include <iostream>
+#include <memory>
 
+#include "cli/command_table.h"
 #include "cli/commands.h"
 #include "cli/session.h"
 #include "core/shell/messages.h"
@@ -65,6 +67,36 @@ int RunPasswd(const CommandIo& io, const std::string& file, const std::string* r
     s.store.SetMasterPassword(password->view());
     if (reminder) s.store.reminder = *reminder;
     return s.Save() ? 0 : 1;
+}
+
+}  // namespace vk::cli
+
+namespace vk::cli {
+
+void AddPasswordCommands(CommandTable& table) {
+    struct Args {
+        std::string file, reminder;
+        bool force = false;
+        CLI::Option* reminderGiven = nullptr;  // create and passwd never both run
+        const std::string* Reminder() const {
+            return reminderGiven && reminderGiven->count() ? &reminder : nullptr;
+        }
+    };
+    auto a = std::make_shared<Args>();
+    const CommandIo& io = table.Io();
+
+    auto* create = table.Add("create", "Make a new, empty password file",
+                             [&io, a] { return RunCreate(io, a->file, a->Reminder(), a->force); });
+    create->add_option("FILE", a->file, "Password file to make")->required();
+    auto* createReminder = create->add_option("--reminder", a->reminder, "Reminder phrase");
+    create->add_flag("--force", a->force, "Overwrite an existing file");
+
+    auto* passwd = table.Add("passwd", "Change or remove the master password",
+                             [&io, a] { return RunPasswd(io, a->file, a->Reminder()); });
+    passwd->add_option("FILE", a->file, "Password file")->required();
+    auto* passwdReminder = passwd->add_option("--reminder", a->reminder, "New reminder phrase");
+    create->callback([a, createReminder] { a->reminderGiven = createReminder; });
+    passwd->callback([a, passwdReminder] { a->reminderGiven = passwdReminder; });
 }
 
 }  // namespace vk::cli

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/store/record_list.h"
 #include "core/store/secret_string.h"
 
 namespace vk {
@@ -62,6 +63,9 @@ class CRecord {
     bool operator==(const CRecord& o) const;
 };
 
+// A folder's records; copies share them until one is changed.
+using CRecordList = CSharedList<CRecord>;
+
 // Category numbers 1..4; anything else counts as the first.
 constexpr std::int32_t kCategoryDefault = 1;
 constexpr std::int32_t kCategoryCount = 4;
@@ -72,7 +76,7 @@ inline std::int32_t NormaliseCategory(std::int32_t c) {
 class CFolder {
   public:
     std::string path;  // ancestors' names and its own, joined by '~'
-    std::vector<CRecord> records;
+    CRecordList records;
     std::int32_t category = kCategoryDefault;
     bool inUse = true;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,6 +15,8 @@
 #include "core/shell/search_match.h"
 #include "core/shell/startup_entry.h"
 #include "core/shell/text_rules.h"
+#include "core/store/field_names.h"
+#include "core/store/password_store.h"
 #include "tests/support/scripted_prompt.h"
 
 namespace vk {
@@ -158,6 +161,18 @@ TEST(ShellText, StartupEntryFollowsTheSetting) {
     entry.present = true;
     UpdateStartupEntry(false, entry, prompt);
     EXPECT_TRUE(entry.present);  // no entry can be made here: nothing is touched
+}
+
+TEST(FieldNames, EveryCommandNamesAFieldTheSameWays) {
+    struct Case {
+        const char* name;
+        std::optional<int> field;
+    } cases[] = {{"Serial #", kSerial}, {"serial #", kSerial},          {"serial", kSerial},
+                 {"CARD", kCreditCard}, {"Credit card #", kCreditCard}, {"13", kNotes},
+                 {"0", kDescription},   {"14", std::nullopt},           {"-1", std::nullopt},
+                 {"", std::nullopt},    {"pass", std::nullopt},         {"007", std::nullopt}};
+    for (const auto& c : cases) EXPECT_EQ(FieldFromName(c.name), c.field) << c.name;
+    for (int f = 0; f < kFieldCount; ++f) EXPECT_EQ(FieldFromName(FieldShortName(f)), f);
 }
 
 }  // namespace

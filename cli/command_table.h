@@ -1,0 +1,39 @@
+#pragma once
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace vk::cli {
+
+// The tool's subcommands: each area adds its own with the options it binds and what runs
+// when it is chosen, so commands live beside the code they drive.
+class CommandTable {
+  public:
+    CommandTable(CLI::App& app, CommandIo& io) : app_(app), io_(io) {}
+
+    // A subcommand that reads password files: it takes --password-stdin.
+    CLI::App* Add(const std::string& name, const std::string& description,
+                  std::function<int()> run);
+    CommandIo& Io() { return io_; }
+
+    // Runs the subcommand the command line chose; 2 when none was.
+    int RunChosen() const;
+
+  private:
+    struct Entry {
+        CLI::App* command;
+        std::function<int()> run;
+    };
+    CLI::App& app_;
+    CommandIo& io_;
+    std::vector<Entry> entries_;
+};
+
+// The areas' commands, each defined beside the area's code.
+void AddFileCommands(CommandTable& table);      // info, ls, show, export, import
+void AddPasswordCommands(CommandTable& table);  // create, passwd
+
+}  // namespace vk::cli
