@@ -14,11 +14,11 @@ class IUserPrompt;
 class CPasteToApplication {
   public:
     enum class Outcome {
-        kTyped,           // the target got the text (and the Tab)
-        kNothingTyped,    // the target was activated; the text was empty
-        kNotActivated,    // no target, or it did not take the focus: nothing typed
-        kCopiedInstead,   // the desktop lets no program type into another
-        kTypingFailed,    // the target had the focus but a key could not be typed
+        kTyped,          // the target got the text (and the Tab)
+        kNothingTyped,   // the target was activated; the text was empty
+        kNotActivated,   // no target, or it did not take the focus: nothing typed
+        kCopiedInstead,  // the desktop lets no program type into another
+        kTypingFailed,   // the target had the focus but a key could not be typed
     };
 
     CPasteToApplication(IDesktopWindows& windows, IKeyTyper& typer, CClipboardClearer& clipboard,

@@ -144,9 +144,8 @@ int CQuickAccessTree::FindNext(const std::string& text, int start, std::uint32_t
 int CQuickAccessTree::Find(const QuickItemData& data) const {
     for (std::size_t i = 0; i < nodes_.size(); ++i) {
         const QuickItemData& d = nodes_[i].data;
-        if (nodes_[i].hasData && d.isFolder == data.isFolder &&
-            d.folderIndex == data.folderIndex && d.recordIndex == data.recordIndex &&
-            d.field == data.field)
+        if (nodes_[i].hasData && d.isFolder == data.isFolder && d.folderIndex == data.folderIndex &&
+            d.recordIndex == data.recordIndex && d.field == data.field)
             return static_cast<int>(i);
     }
     return kNone;

@@ -53,9 +53,7 @@ class CQuickAccessTree {
 
     const std::vector<int>& TopLevel() const { return topLevel_; }
     const Node& At(int id) const { return nodes_[static_cast<std::size_t>(id)]; }
-    bool IsValid(int id) const {
-        return id >= 0 && static_cast<std::size_t>(id) < nodes_.size();
-    }
+    bool IsValid(int id) const { return id >= 0 && static_cast<std::size_t>(id) < nodes_.size(); }
     std::size_t Size() const { return nodes_.size(); }
 
     // The text the tree shows: a password reads "*****" while `Mask` is on.

@@ -45,8 +45,8 @@ struct BalloonContent {
 
 // Where a balloon goes and how it is shaped, in the window's own coordinates except `window`.
 struct BalloonLayout {
-    ScreenRect window;  // on screen
-    ScreenRect body;    // the rounded rectangle
+    ScreenRect window;                // on screen
+    ScreenRect body;                  // the rounded rectangle
     std::array<ScreenPoint, 3> tail;  // base, tip, base
     bool tailAtTop = false;
     bool tailOnRight = false;

@@ -65,9 +65,8 @@ class QuickAccessTree : public ::testing::Test {
 };
 
 TEST_F(QuickAccessTree, RecordsHangTheirShownFieldsUnderTheirFirstOne) {
-    EXPECT_EQ(Shown(), (std::vector<std::string>{"Internet", ".Mail", "..bob", "..*****",
-                                                 ".*****", ".Sub", "..sub user", "Odd", ".Bank",
-                                                 "..2030"}));
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"Internet", ".Mail", "..bob", "..*****", ".*****",
+                                                 ".Sub", "..sub user", "Odd", ".Bank", "..2030"}));
     const int password = ItemShowing("*****");
     EXPECT_EQ(quick.ValueText(password), "p{TAB}+^%~");  // copied and typed unmasked
     EXPECT_EQ(quick.At(password).data.slot, 2);
@@ -230,8 +229,7 @@ TEST(PasteTarget, TypesOnlyIntoAnActivatedTarget) {
     desktop.takesFocus = false;
     EXPECT_EQ(paste.Paste("secret", true), Outcome::kNotActivated);
     EXPECT_EQ(desktop.typed, "");
-    EXPECT_EQ(prompt.messages,
-              (std::vector<std::string>{msg::kNotActivated, msg::kNotActivated}));
+    EXPECT_EQ(prompt.messages, (std::vector<std::string>{msg::kNotActivated, msg::kNotActivated}));
 
     // Key notation in the text is typed as it stands; the Tab is a key of its own.
     desktop.takesFocus = true;
