@@ -35,5 +35,6 @@ class CommandTable {
 // The areas' commands, each defined beside the area's code.
 void AddFileCommands(CommandTable& table);      // info, ls, show, export, import
 void AddPasswordCommands(CommandTable& table);  // create, passwd
+void AddClipCommands(CommandTable& table);      // clip
 
 }  // namespace vk::cli
