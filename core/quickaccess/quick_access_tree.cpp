@@ -67,7 +67,7 @@ void CQuickAccessTree::Build(const CFolderTree& folders) {
     }
 }
 
-void CQuickAccessTree::AddRecords(int folderItem, const QuickItemData& folder) {
+void CQuickAccessTree::AddRecords(int folderItem, QuickItemData folder) {
     const CFolder& f = store_.folders[static_cast<std::size_t>(folder.folderIndex)];
     const ColumnSet& columns = settings_.ColumnsOf(folder.category);
     for (std::size_t r = 0; r < f.records.size(); ++r) {

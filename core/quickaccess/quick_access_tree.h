@@ -74,7 +74,7 @@ class CQuickAccessTree {
 
   private:
     int Add(int parent, Node node);
-    void AddRecords(int folderItem, const QuickItemData& folder);
+    void AddRecords(int folderItem, QuickItemData folder);  // a copy: the nodes move as they grow
     int ImageOfField(int field) const;
 
     const CPasswordStore& store_;

@@ -42,6 +42,19 @@ class CAppContext {
     std::function<bool()> trayIconShown = [] { return false; };
     std::function<void()> updateStartupEntry = [] {};
     std::function<void()> quit = [] {};
+
+    // The quick-access dialog, where it exists. After a change of folders or records the
+    // editor asks for a refresh (the tree is rebuilt when it next gets the focus); after
+    // file commands and new column icons the tree is rebuilt at once.
+    std::function<void()> quickAccessChanged = [] {};
+    std::function<void()> rebuildQuickAccess = [] {};
+    // The options sheet changed `Transparency` or `SkinDialog`.
+    std::function<void()> applyTransparency = [] {};
+    std::function<void()> applySkin = [] {};
+    // The options sheet changed `ClearClipboard` or `ClearSeconds`.
+    std::function<void()> updateClipboardTimer = [] {};
+    // Open in editor: show the editor at this folder, record and column slot.
+    std::function<void(int folder, int record, int slot)> jumpToRecord = [](int, int, int) {};
 };
 
 }  // namespace vk

@@ -18,15 +18,12 @@
 namespace vk {
 namespace {
 
-constexpr int kClipboardTimerId = 1234;
 constexpr int kRecentShown = 5;
 
 }  // namespace
 
 CMainWindow::CMainWindow(CAppContext& context)
-    : wxFrame(nullptr, 138, "Vaultkeep"),
-      context_(context),
-      clipboardTimer_(this, kClipboardTimerId) {
+    : wxFrame(nullptr, 138, "Vaultkeep"), context_(context) {
     SetIcons(art::ProgramIcons());
     statusBar_ = new CModifiedStatusBar(this);
     SetStatusBar(statusBar_);
@@ -37,14 +34,12 @@ CMainWindow::CMainWindow(CAppContext& context)
     SetClientSize(FromDIP(wxSize(640, 420)));
     SetMinSize(GetSize());
     RestorePosition();
-    UpdateClipboardTimer();
 
     Bind(wxEVT_CLOSE_WINDOW, &CMainWindow::OnClose, this);
     Bind(wxEVT_MENU_OPEN, &CMainWindow::OnMenuOpen, this);
     Bind(wxEVT_MENU, &CMainWindow::OnCommand, this);
     Bind(wxEVT_MENU, &CMainWindow::OnRecentFile, this, cmd::WxId(cmd::kRecentFirst),
          cmd::WxId(cmd::kRecentLast));
-    Bind(wxEVT_TIMER, &CMainWindow::OnTimer, this, kClipboardTimerId);
     Bind(wxEVT_SYS_COLOUR_CHANGED, [this](wxSysColourChangedEvent& e) {
         editor_->ShowSelectedFolder();
         e.Skip();
@@ -52,9 +47,7 @@ CMainWindow::CMainWindow(CAppContext& context)
     RefreshState();
 }
 
-CMainWindow::~CMainWindow() {
-    clipboardTimer_.Stop();
-}
+CMainWindow::~CMainWindow() = default;
 
 void CMainWindow::BuildMenus() {
     fileMenu_ = new wxMenu;
@@ -120,9 +113,7 @@ void CMainWindow::RefreshState() {
 }
 
 void CMainWindow::UpdateClipboardTimer() {
-    clipboardTimer_.Stop();
-    if (context_.settings.clearClipboard)
-        clipboardTimer_.Start(ClipboardTimerPeriodMs(context_.settings.clearSeconds));
+    context_.updateClipboardTimer();
 }
 
 void CMainWindow::RestorePosition() {
@@ -149,6 +140,7 @@ void CMainWindow::ScheduleFirstLoad() {
     CallAfter([this] {
         editor_->RunFirstLoad();
         RefreshState();
+        context_.rebuildQuickAccess();
     });
 }
 
@@ -195,6 +187,7 @@ void CMainWindow::OnRecentFile(wxCommandEvent& event) {
     if (index >= context_.settings.recentFiles.size()) return;
     const std::string path = context_.settings.recentFiles[index];
     editor_->Files().Open(&path);
+    context_.rebuildQuickAccess();
 }
 
 void CMainWindow::OnCommand(wxCommandEvent& event) {
@@ -202,15 +195,19 @@ void CMainWindow::OnCommand(wxCommandEvent& event) {
     switch (cmd::CommandOf(event.GetId())) {
         case cmd::kNewFile:
             editor_->Files().NewFile();
+            context_.rebuildQuickAccess();
             break;
         case cmd::kOpenFile:
             editor_->Files().Open(nullptr);
+            context_.rebuildQuickAccess();
             break;
         case cmd::kSave:
             editor_->Files().Save(false, false);
+            context_.rebuildQuickAccess();
             break;
         case cmd::kSaveAs:
             editor_->Files().SaveAs();
+            context_.rebuildQuickAccess();
             break;
         case cmd::kMasterPassword:
             editor_->Files().ChangeMasterPassword();
@@ -239,10 +236,6 @@ void CMainWindow::OnCommand(wxCommandEvent& event) {
             return;
     }
     RefreshState();
-}
-
-void CMainWindow::OnTimer(wxTimerEvent&) {
-    context_.clipboard.CheckClipboard(context_.settings.clearSeconds);
 }
 
 }  // namespace vk

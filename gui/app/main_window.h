@@ -1,6 +1,5 @@
 #pragma once
 #include <wx/frame.h>
-#include <wx/timer.h>
 
 #include "core/app/main_window_rules.h"
 
@@ -26,7 +25,7 @@ class CMainWindow : public wxFrame {
     void RefreshState();
     // Menu states: enabling, recent files, "&Close editor".
     void UpdateMenus();
-    // The clipboard timer follows ClearClipboard and ClearSeconds.
+    // The application's clipboard timer follows ClearClipboard and ClearSeconds.
     void UpdateClipboardTimer();
     // Runs the first load once the window is on screen.
     void ScheduleFirstLoad();
@@ -48,7 +47,6 @@ class CMainWindow : public wxFrame {
     void OnMenuOpen(wxMenuEvent& event);
     void OnCommand(wxCommandEvent& event);
     void OnRecentFile(wxCommandEvent& event);
-    void OnTimer(wxTimerEvent& event);
     // Saves settings and asks about unsaved changes; false when closing must stop.
     bool PrepareToClose(bool allowCancel);
 
@@ -57,7 +55,6 @@ class CMainWindow : public wxFrame {
     CModifiedStatusBar* statusBar_ = nullptr;
     wxMenu* fileMenu_ = nullptr;
     wxMenu* recentMenu_ = nullptr;
-    wxTimer clipboardTimer_;
     bool exitRequested_ = false;
     bool firstLoadDone_ = false;
 };
