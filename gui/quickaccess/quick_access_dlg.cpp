@@ -47,6 +47,20 @@ enum : int {
 constexpr double kCornerRadius = 19.0;
 // How long a paste may keep the dialog from hiding while the focus finds its way back.
 constexpr int kFocusBackPatienceMs = 1500;
+// Keeps the dialog from hiding while a menu, a balloon or a drag is under way.
+class HoldOpen {
+  public:
+    explicit HoldOpen(int& count) : count_(count) { ++count_; }
+    ~HoldOpen() { --count_; }
+    HoldOpen(const HoldOpen&) = delete;
+    HoldOpen& operator=(const HoldOpen&) = delete;
+
+  private:
+    int& count_;
+};
+
+// How long after losing the activation the dialog looks again before it hides.
+constexpr int kSettleMs = 150;
 
 }  // namespace
 
@@ -57,7 +71,8 @@ CQuickAccessDlg::CQuickAccessDlg(CAppContext& context, QuickAccessServices servi
       context_(context),
       services_(std::move(services)),
       model_(context.store, context.settings),
-      focusBackTimer_(this) {
+      focusBackTimer_(this),
+      hideCheck_(this) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetClientSize(kWidth, kHeight);
     MakeControls();
@@ -78,13 +93,16 @@ CQuickAccessDlg::CQuickAccessDlg(CAppContext& context, QuickAccessServices servi
     Bind(wxEVT_LEFT_UP, &CQuickAccessDlg::OnMouse, this);
     Bind(wxEVT_MOTION, &CQuickAccessDlg::OnMouse, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { dragging_ = false; });
-    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { awaitingFocus_ = busy_ = false; });
+    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { awaitingFocus_ = busy_ = false; },
+         focusBackTimer_.GetId());
+    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { HideIfDeactivated(); }, hideCheck_.GetId());
     // Escape and the window manager's close only hide it.
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { HideDialog(); });
 }
 
 CQuickAccessDlg::~CQuickAccessDlg() {
     focusBackTimer_.Stop();
+    hideCheck_.Stop();
 }
 
 void CQuickAccessDlg::MakeControls() {
@@ -149,10 +167,16 @@ void CQuickAccessDlg::ShowInFront() {
     if (!tree_->GetSelection().IsOk() && !model_.TopLevel().empty())
         tree_->SelectItem(tree_->ItemOf(model_.TopLevel().front()));
     tree_->SetFocus();
+    // A window manager may keep the focus where it was for a window that merely appears:
+    // once the window is on screen, ask for the focus as a user's click would.
+    CallAfter([this] {
+        if (IsShown()) TakeFocusBack();
+    });
 }
 
 void CQuickAccessDlg::HideDialog() {
     dialogShown_ = false;
+    hideCheck_.Stop();
     Hide();
 }
 
@@ -244,12 +268,8 @@ void CQuickAccessDlg::TakeFocusBack() {
 }
 
 void CQuickAccessDlg::SetBusyUntilFocusReturns() {
-    // The toolkit reports the lost and regained activation only later: until the dialog is
-    // active again it must not take the target's activation as a reason to hide.
-    if (IsActive()) {
-        busy_ = false;
-        return;
-    }
+    // The toolkit reports the lost and regained activation only later, from its queue: until
+    // the dialog hears that it is active again, the target's activation is no reason to hide.
     awaitingFocus_ = true;
     focusBackTimer_.StartOnce(kFocusBackPatienceMs);
 }
@@ -270,8 +290,17 @@ void CQuickAccessDlg::DisplayNotes() {
     if (notes.empty() || !item.IsOk()) return;
     wxRect text;
     tree_->GetBoundingRect(item, text, true);
-    CBalloonHelpWnd::Launch(this, msg::kNotesTitle, notes, tree_->ClientToScreen(text.GetTopLeft()),
-                            art::NotesIcon(), balloon::kNotesOptions);
+    // Making the balloon runs the toolkit's events, and it may take the activation.
+    const HoldOpen hold(holdOpen_);
+    if (notes_) notes_->Close();
+    notes_ = CBalloonHelpWnd::Create(this, msg::kNotesTitle, notes,
+                                     tree_->ClientToScreen(text.GetTopLeft()), art::NotesIcon(),
+                                     balloon::kNotesOptions);
+    notes_->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& e) {
+        if (e.GetEventObject() == notes_) notes_ = nullptr;
+        e.Skip();
+    });
+    notes_->ShowWithoutActivating();
 }
 
 void CQuickAccessDlg::OpenInEditor() {
@@ -346,10 +375,8 @@ void CQuickAccessDlg::RunMenuCommand(int id) {
 
 void CQuickAccessDlg::ShowItemMenu(const wxPoint& at) {
     std::unique_ptr<wxMenu> menu = BuildItemMenu();
-    const bool wasBusy = busy_;
-    busy_ = true;  // the menu takes the keyboard for a while
+    const HoldOpen hold(holdOpen_);  // the menu takes the keyboard for a while
     const int id = tree_->GetPopupMenuSelectionFromUser(*menu, at);
-    busy_ = wasBusy;
     if (id != wxID_NONE) RunMenuCommand(id);
 }
 
@@ -374,10 +401,8 @@ void CQuickAccessDlg::OnBeginDrag(wxTreeEvent& event) {
     if (text.empty()) return;
     wxTextDataObject data(ToWx(text));
     wxDropSource source(data, tree_);
-    const bool wasBusy = busy_;
-    busy_ = true;
+    const HoldOpen hold(holdOpen_);
     source.DoDragDrop(wxDrag_AllowMove);
-    busy_ = wasBusy;
 }
 
 void CQuickAccessDlg::OnTreeFocus(wxFocusEvent& event) {
@@ -388,13 +413,22 @@ void CQuickAccessDlg::OnTreeFocus(wxFocusEvent& event) {
 void CQuickAccessDlg::OnActivate(wxActivateEvent& event) {
     event.Skip();
     if (event.GetActive()) {
+        hideCheck_.Stop();
         if (awaitingFocus_) {
             awaitingFocus_ = busy_ = false;
             focusBackTimer_.Stop();
         }
         return;
     }
-    if (context_.settings.pinTrayDlg || busy_ || services_.trayMenuOpen() || !dialogShown_)
+    // Menus, balloons and the toolkit's own windows take the activation for a moment, some
+    // while they are still being made: decide once things have settled.
+    if (!busy_) hideCheck_.StartOnce(kSettleMs);
+}
+
+void CQuickAccessDlg::HideIfDeactivated() {
+    const bool notesShown = notes_ && notes_->IsShown();
+    if (IsActive() || context_.settings.pinTrayDlg || busy_ || holdOpen_ > 0 ||
+        services_.trayMenuOpen() || !dialogShown_ || notesShown)
         return;
     HideDialog();
 }

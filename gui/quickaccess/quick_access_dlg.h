@@ -18,6 +18,7 @@ class wxTreeEvent;
 namespace vk {
 
 class CAppContext;
+class CBalloonHelpWnd;
 class CPasteToApplication;
 class CQuickAccessTreeCtrl;
 class IDesktopWindows;
@@ -90,6 +91,7 @@ class CQuickAccessDlg : public CDialogBase {
     void SetBusyUntilFocusReturns();
 
     void OnActivate(wxActivateEvent& event);
+    void HideIfDeactivated();
     void OnCharHook(wxKeyEvent& event);
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
@@ -110,10 +112,13 @@ class CQuickAccessDlg : public CDialogBase {
     wxBitmapButton* editor_ = nullptr;
     wxBitmapButton* close_ = nullptr;
     wxBitmapButton* pin_ = nullptr;
+    CBalloonHelpWnd* notes_ = nullptr;  // the open notes balloon
     wxTimer focusBackTimer_;
+    wxTimer hideCheck_;
     wxPoint dragOffset_;
     bool dragging_ = false;
     bool busy_ = false;
+    int holdOpen_ = 0;  // menus, balloons and drags under way
     bool awaitingFocus_ = false;
     bool searching_ = false;
     bool refreshPending_ = false;

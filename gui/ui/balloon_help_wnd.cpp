@@ -68,19 +68,28 @@ bool EventOf(wxEventType type, BalloonEvent* event) {
 
 }  // namespace
 
+CBalloonHelpWnd* CBalloonHelpWnd::Create(wxWindow* owner, const std::string& title,
+                                         const std::string& content, const wxPoint& anchor,
+                                         const wxBitmap& icon, std::uint32_t options,
+                                         int timeoutMs) {
+    return new CBalloonHelpWnd(owner, title, content, anchor, icon, options, timeoutMs);
+}
+
 CBalloonHelpWnd* CBalloonHelpWnd::Launch(wxWindow* owner, const std::string& title,
                                          const std::string& content, const wxPoint& anchor,
                                          const wxBitmap& icon, std::uint32_t options,
                                          int timeoutMs) {
-    auto* balloon = new CBalloonHelpWnd(owner, title, content, anchor, icon, options, timeoutMs);
-    balloon->Show();
+    CBalloonHelpWnd* balloon = Create(owner, title, content, anchor, icon, options, timeoutMs);
+    balloon->ShowWithoutActivating();
     return balloon;
 }
 
 CBalloonHelpWnd::CBalloonHelpWnd(wxWindow* owner, const std::string& title,
                                  const std::string& content, const wxPoint& anchor,
                                  const wxBitmap& icon, std::uint32_t options, int timeoutMs)
-    : wxPopupWindow(owner, wxBORDER_NONE),
+    : wxFrame(owner, wxID_ANY, ToWx(title), wxDefaultPosition, wxDefaultSize,
+              wxBORDER_NONE | wxFRAME_SHAPED | wxFRAME_NO_TASKBAR | wxFRAME_TOOL_WINDOW |
+                  wxFRAME_FLOAT_ON_PARENT | ((options & balloon::kTopmost) ? wxSTAY_ON_TOP : 0)),
       title_(ToWx(title)),
       icon_(icon),
       anchor_(anchor),

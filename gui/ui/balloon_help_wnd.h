@@ -1,7 +1,7 @@
 #pragma once
 #include <wx/bitmap.h>
 #include <wx/eventfilter.h>
-#include <wx/popupwin.h>
+#include <wx/frame.h>
 #include <wx/timer.h>
 
 #include <cstdint>
@@ -15,9 +15,15 @@ namespace vk {
 // an optional icon, a bold title and the content text. It closes on the events its option
 // bits name (clicks and key presses in any of the program's windows, moving the pointer
 // away, a close button, a timeout) and deletes itself.
-class CBalloonHelpWnd : public wxPopupWindow, public wxEventFilter {
+class CBalloonHelpWnd : public wxFrame, public wxEventFilter {
   public:
-    // Shows a balloon at `anchor` (screen coordinates) over `owner`; `timeoutMs` 0 for none.
+    // A balloon at `anchor` (screen coordinates) over `owner`, not shown yet; `timeoutMs` 0
+    // for none. Showing it may run the toolkit's events: keep the pointer first.
+    static CBalloonHelpWnd* Create(wxWindow* owner, const std::string& title,
+                                   const std::string& content, const wxPoint& anchor,
+                                   const wxBitmap& icon, std::uint32_t options,
+                                   int timeoutMs = 0);
+    // Creates a balloon and shows it.
     static CBalloonHelpWnd* Launch(wxWindow* owner, const std::string& title,
                                    const std::string& content, const wxPoint& anchor,
                                    const wxBitmap& icon, std::uint32_t options,

@@ -45,7 +45,8 @@ bool ReadText(bool primary, std::string* text) {
     if (!session || !HoldsText()) return false;
     wxTextDataObject data;
     if (!wxTheClipboard->GetData(data)) return false;
-    const wxScopedCharBuffer utf8 = data.GetText().utf8_str();
+    const wxString held = data.GetText();  // the buffer below lives in this string
+    const wxScopedCharBuffer utf8 = held.utf8_str();
     text->assign(utf8.data(), utf8.length());
     return true;
 }

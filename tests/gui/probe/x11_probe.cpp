@@ -161,6 +161,11 @@ int RunManager() {
                                 reinterpret_cast<const unsigned char*>(held.data()),
                                 static_cast<int>(held.size()));
                 reply.property = r.property;
+            } else if (r.target == A("TARGETS")) {
+                const Atom targets[] = {A("TARGETS"), A("UTF8_STRING")};
+                XChangeProperty(d, r.requestor, r.property, XA_ATOM, 32, PropModeReplace,
+                                reinterpret_cast<const unsigned char*>(targets), 2);
+                reply.property = r.property;
             }
             XSendEvent(d, r.requestor, False, 0, reinterpret_cast<XEvent*>(&reply));
         }
