@@ -28,8 +28,8 @@ CSearchDlg::CSearchDlg(wxWindow* parent, SearchMode mode, std::vector<std::strin
       mode_(mode),
       history_(history),
       options_(options) {
-    text_ = new wxComboBox(this, kTextId, wxString(), wxDefaultPosition,
-                           wxSize(FromDIP(260), -1), 0, nullptr, wxCB_DROPDOWN);
+    text_ = new wxComboBox(this, kTextId, wxString(), wxDefaultPosition, wxSize(FromDIP(260), -1),
+                           0, nullptr, wxCB_DROPDOWN);
     FillComboFromHistory(*text_, history_);
     if (text_->GetCount() > 0) text_->SetSelection(0);
 
@@ -52,8 +52,10 @@ CSearchDlg::CSearchDlg(wxWindow* parent, SearchMode mode, std::vector<std::strin
 
     Bind(wxEVT_CHECKBOX, &CSearchDlg::OnOptionBox, this, kWholeWordId);
     Bind(wxEVT_CHECKBOX, &CSearchDlg::OnOptionBox, this, kMatchCaseId);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { FindNext(); }, wxID_OK);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndWith(wxID_CANCEL); }, wxID_CANCEL);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { FindNext(); }, wxID_OK);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { EndWith(wxID_CANCEL); }, wxID_CANCEL);
 }
 
 void CSearchDlg::OnOptionBox(wxCommandEvent&) {

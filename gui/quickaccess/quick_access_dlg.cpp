@@ -93,9 +93,11 @@ CQuickAccessDlg::CQuickAccessDlg(CAppContext& context, QuickAccessServices servi
     Bind(wxEVT_LEFT_UP, &CQuickAccessDlg::OnMouse, this);
     Bind(wxEVT_MOTION, &CQuickAccessDlg::OnMouse, this);
     Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { dragging_ = false; });
-    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { awaitingFocus_ = busy_ = false; },
-         focusBackTimer_.GetId());
-    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { HideIfDeactivated(); }, hideCheck_.GetId());
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { awaitingFocus_ = busy_ = false; },
+        focusBackTimer_.GetId());
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { HideIfDeactivated(); }, hideCheck_.GetId());
     // Escape and the window manager's close only hide it.
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { HideDialog(); });
 }
@@ -130,10 +132,13 @@ void CQuickAccessDlg::MakeControls() {
     close_ = button(kCloseId, 162, msg::kCloseTip);
 
     auto run = [this](int id, void (CQuickAccessDlg::*command)()) {
-        Bind(wxEVT_BUTTON, [this, command](wxCommandEvent&) {
-            (this->*command)();
-            if (IsShown()) tree_->SetFocus();
-        }, id);
+        Bind(
+            wxEVT_BUTTON,
+            [this, command](wxCommandEvent&) {
+                (this->*command)();
+                if (IsShown()) tree_->SetFocus();
+            },
+            id);
     };
     run(kPinId, &CQuickAccessDlg::TogglePin);
     run(kCopyId, &CQuickAccessDlg::Copy);
@@ -209,8 +214,10 @@ void CQuickAccessDlg::ApplySkin() {
     const bool skinned = context_.settings.skinDialog;
     background_ = art::QuickAccessBackground(skinned);
     const std::pair<wxBitmapButton*, art::QuickButton> buttons[] = {
-        {search_, art::QuickButton::kSearch}, {copy_, art::QuickButton::kCopy},
-        {paste_, art::QuickButton::kPaste},   {editor_, art::QuickButton::kEditor},
+        {search_, art::QuickButton::kSearch},
+        {copy_, art::QuickButton::kCopy},
+        {paste_, art::QuickButton::kPaste},
+        {editor_, art::QuickButton::kEditor},
         {close_, art::QuickButton::kClose}};
     for (const auto& [button, which] : buttons) {
         const std::vector<wxBitmap> pictures = art::QuickAccessButton(which, skinned);

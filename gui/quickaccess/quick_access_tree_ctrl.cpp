@@ -15,9 +15,9 @@ class NodeData : public wxTreeItemData {
 
 CQuickAccessTreeCtrl::CQuickAccessTreeCtrl(wxWindow* parent, wxWindowID id, const wxPoint& at,
                                            const wxSize& size)
-    : wxTreeCtrl(parent, id, at, size,
-                 wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE |
-                     wxBORDER_NONE) {}
+    : wxTreeCtrl(
+          parent, id, at, size,
+          wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE | wxBORDER_NONE) {}
 
 void CQuickAccessTreeCtrl::Fill(const CQuickAccessTree& model) {
     Freeze();
@@ -28,12 +28,13 @@ void CQuickAccessTreeCtrl::Fill(const CQuickAccessTree& model) {
     for (std::size_t i = 0; i < model.Size(); ++i) {
         const int id = static_cast<int>(i);
         const CQuickAccessTree::Node& node = model.At(id);
-        const wxTreeItemId parent =
-            node.parent == CQuickAccessTree::kNone ? root_ : items_[static_cast<std::size_t>(node.parent)];
+        const wxTreeItemId parent = node.parent == CQuickAccessTree::kNone
+                                        ? root_
+                                        : items_[static_cast<std::size_t>(node.parent)];
         const bool folder = !node.hasData || node.data.isFolder;
         const int selected = folder ? CQuickAccessTree::kSelectedFolderImage : node.image;
-        items_[i] = AppendItem(parent, ToWx(model.DisplayText(id)), node.image, selected,
-                               new NodeData(id));
+        items_[i] =
+            AppendItem(parent, ToWx(model.DisplayText(id)), node.image, selected, new NodeData(id));
     }
     Thaw();
 }

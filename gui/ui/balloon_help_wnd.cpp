@@ -102,7 +102,8 @@ CBalloonHelpWnd::CBalloonHelpWnd(wxWindow* owner, const std::string& title,
     content_ = Wrapper().Wrap(this, ToWx(content), FromDIP(kMaxContentWidth));
     Place();
     Bind(wxEVT_PAINT, &CBalloonHelpWnd::OnPaint, this);
-    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { React(BalloonAction::kClose); }, kTimerId);
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { React(BalloonAction::kClose); }, kTimerId);
     Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& e) {
         // The close button in the top right corner.
         const wxRect button(layout_.closeButtonAt.x, layout_.closeButtonAt.y, FromDIP(12),
@@ -127,11 +128,11 @@ void CBalloonHelpWnd::Place() {
     c.title = Measure(this, title_, TitleFont());
     c.content = Measure(this, content_, GetFont());
     int display = wxDisplay::GetFromPoint(anchor_);
-    const wxRect area = wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display))
-                            .GetClientArea();
-    layout_ = LayOutBalloon(c, {anchor_.x, anchor_.y},
-                            {area.GetLeft(), area.GetTop(), area.GetRight() + 1,
-                             area.GetBottom() + 1});
+    const wxRect area =
+        wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea();
+    layout_ =
+        LayOutBalloon(c, {anchor_.x, anchor_.y},
+                      {area.GetLeft(), area.GetTop(), area.GetRight() + 1, area.GetBottom() + 1});
     SetSize(layout_.window.left, layout_.window.top, layout_.window.Width(),
             layout_.window.Height());
     wxGraphicsPath shape = wxGraphicsRenderer::GetDefaultRenderer()->CreatePath();
@@ -156,8 +157,8 @@ void CBalloonHelpWnd::OnPaint(wxPaintEvent&) {
         // The body's outline, then the tail over it so that no line divides the two.
         gc->SetPen(wxPen(ink));
         gc->SetBrush(wxBrush(back));
-        gc->DrawRoundedRectangle(l.body.left, l.body.top, l.body.Width() - 1,
-                                 l.body.Height() - 1, kBalloonCornerDiameter / 2.0);
+        gc->DrawRoundedRectangle(l.body.left, l.body.top, l.body.Width() - 1, l.body.Height() - 1,
+                                 kBalloonCornerDiameter / 2.0);
         wxPoint2DDouble tail[3];
         for (int i = 0; i < 3; ++i) tail[i] = wxPoint2DDouble(l.tail[i].x, l.tail[i].y);
         gc->SetPen(*wxTRANSPARENT_PEN);

@@ -21,13 +21,11 @@ class CBalloonHelpWnd : public wxFrame, public wxEventFilter {
     // for none. Showing it may run the toolkit's events: keep the pointer first.
     static CBalloonHelpWnd* Create(wxWindow* owner, const std::string& title,
                                    const std::string& content, const wxPoint& anchor,
-                                   const wxBitmap& icon, std::uint32_t options,
-                                   int timeoutMs = 0);
+                                   const wxBitmap& icon, std::uint32_t options, int timeoutMs = 0);
     // Creates a balloon and shows it.
     static CBalloonHelpWnd* Launch(wxWindow* owner, const std::string& title,
                                    const std::string& content, const wxPoint& anchor,
-                                   const wxBitmap& icon, std::uint32_t options,
-                                   int timeoutMs = 0);
+                                   const wxBitmap& icon, std::uint32_t options, int timeoutMs = 0);
     ~CBalloonHelpWnd() override;
 
     // Closes it now (or starts the timeout first where the options ask for a delay).

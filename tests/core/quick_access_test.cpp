@@ -10,6 +10,7 @@
 #include "core/shell/clipboard_clearer.h"
 #include "core/ui/balloon_layout.h"
 #include "tests/support/fake_clipboard.h"
+#include "tests/support/fake_desktop.h"
 #include "tests/support/scripted_prompt.h"
 
 namespace vk {
@@ -176,30 +177,6 @@ TEST(Balloon, CloseEventsFollowTheOptions) {
     EXPECT_EQ(BalloonReaction(options, BalloonEvent::kKeyDown), BalloonAction::kClose);
 }
 
-class FakeDesktop : public IDesktopWindows, public IKeyTyper {
-  public:
-    bool reachable = true;
-    bool takesFocus = true;
-    std::vector<WindowFacts> windows;
-    std::vector<std::uint64_t> activated;
-    std::string typed;
-
-    bool CanReachOtherWindows() override { return reachable; }
-    std::vector<WindowFacts> TopLevelWindows() override { return windows; }
-    bool Activate(std::uint64_t w) override {
-        activated.push_back(w);
-        return takesFocus;
-    }
-    bool TypeText(const std::string& utf8) override {
-        typed += utf8;
-        return true;
-    }
-    bool PressTab() override {
-        typed += "<Tab>";
-        return true;
-    }
-};
-
 TEST(PasteTarget, TheTopmostOrdinaryWindowThatIsNotOurs) {
     const std::vector<WindowFacts> windows = {
         {1, true, false, "Vaultkeep", WindowKind::kNormal, true},
@@ -215,7 +192,7 @@ TEST(PasteTarget, TheTopmostOrdinaryWindowThatIsNotOurs) {
 }
 
 TEST(PasteTarget, TypesOnlyIntoAnActivatedTarget) {
-    FakeDesktop desktop;
+    test::FakeDesktop desktop;
     test::FakeClock clock;
     test::FakeClipboard clipboard;
     test::ScriptedPrompt prompt;
