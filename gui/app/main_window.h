@@ -3,6 +3,8 @@
 #include <wx/timer.h>
 
 #include "core/app/main_window_rules.h"
+#include "gui/app/command_table.h"
+#include "gui/app/main_menu.h"
 
 class wxMenu;
 
@@ -21,6 +23,8 @@ class CMainWindow : public wxFrame {
 
     CPasswordEditorDlg* Editor() { return editor_; }
     CModifiedStatusBar* StatusBar() { return statusBar_; }
+    // The commands of the menus, accelerators and toolbar.
+    CCommandTable& Commands() { return commands_; }
 
     // Title, modified indicator and menu states after any change of the file.
     void RefreshState();
@@ -42,6 +46,7 @@ class CMainWindow : public wxFrame {
     WindowRect CurrentRect() const;
 
   private:
+    void AddCommands();
     void BuildMenus();
     void RestorePosition();
     void OnClose(wxCloseEvent& event);
@@ -55,8 +60,8 @@ class CMainWindow : public wxFrame {
     CAppContext& context_;
     CPasswordEditorDlg* editor_ = nullptr;
     CModifiedStatusBar* statusBar_ = nullptr;
-    wxMenu* fileMenu_ = nullptr;
-    wxMenu* recentMenu_ = nullptr;
+    CCommandTable commands_;
+    MainMenu menu_;
     wxTimer clipboardTimer_;
     bool exitRequested_ = false;
     bool firstLoadDone_ = false;
