@@ -42,6 +42,21 @@ class CAppContext {
     std::function<bool()> trayIconShown = [] { return false; };
     std::function<void()> updateStartupEntry = [] {};
     std::function<void()> quit = [] {};
+
+    // How windows that do not own each other tell each other about changes. The owner of
+    // the behaviour sets the hook; everyone else only calls it.
+    // Folders or records changed: the quick-access tree is stale (rebuilt when next shown).
+    std::function<void()> quickAccessChanged = [] {};
+    // Show a record in the editor: its folder selected, the record and column slot current.
+    std::function<void(int folder, int record, int slot)> jumpToRecord = [](int, int, int) {};
+    // Settings changed by the options: apply them to the running program.
+    std::function<void()> applyClipboardTimer = [] {};  // ClearClipboard, ClearSeconds
+    std::function<void()> applyTrayIcon = [] {};        // SysTrayIcon
+    std::function<void()> applyTransparency = [] {};    // Transparency of quick access
+    std::function<void()> applySkin = [] {};            // SkinDialog
+    // Column names, sets or category names changed: the editor rebuilds its columns and
+    // shows its folder again.
+    std::function<void()> editorSettingsChanged = [] {};
 };
 
 }  // namespace vk
