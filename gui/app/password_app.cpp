@@ -17,6 +17,7 @@
 #include "platform/posix_file_system.h"
 #include "platform/program_folder.h"
 #include "platform/steady_clock.h"
+#include "platform/wx/desktop_identity.h"
 #include "platform/wx/single_instance.h"
 #include "platform/wx/wx_clipboard.h"
 #include "platform/wx/wx_config_storage.h"
@@ -43,6 +44,8 @@ CPasswordApp::CPasswordApp() = default;
 CPasswordApp::~CPasswordApp() = default;
 
 bool CPasswordApp::OnInit() {
+    // The desktop entry com.quorvane.Vaultkeep.desktop names this class as StartupWMClass.
+    SetDesktopIdentity({"com.quorvane.Vaultkeep", "Vaultkeep", "Vaultkeep"});
     SetAppName("Vaultkeep");
     SetVendorName("Quorvane Software");
     wxUILocale::UseDefault();
