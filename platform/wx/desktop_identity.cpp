@@ -10,8 +10,9 @@ namespace vk {
 
 void SetDesktopIdentity(const DesktopIdentity& identity) {
 #ifdef __WXGTK__
-    // Left alone, both follow the name the program was started by (a renamed copy or a
-    // symbolic link would change them) and the class is derived once, while GTK starts.
+    // Left alone, the instance name and the application id follow the name the program was
+    // started by (a renamed copy or a symbolic link would change them). wx gives its own
+    // top-level windows the application name as class; GDK's other windows take this one.
     g_set_prgname(identity.applicationId);
     gdk_set_program_class(identity.windowClass);
     g_set_application_name(identity.name);

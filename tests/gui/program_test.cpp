@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <sstream>
 #include <thread>
 
 #include "core/shell/date_text.h"
@@ -99,6 +100,34 @@ TEST_F(ProgramTest, SecondCopiesHandOverToTheFirst) {
     EXPECT_TRUE(WaitFor([] { return WindowShown("A.vk - Vaultkeep "); }));
     fourth->Signal(SIGKILL);
     fourth->Wait();
+}
+
+TEST_F(ProgramTest, WindowsCarryTheClassTheDesktopEntryNames) {
+    if (access("/usr/bin/xprop", X_OK) != 0) GTEST_SKIP() << "xprop is not installed";
+    std::istringstream entry(ReadFileBytes(VK_DESKTOP_ENTRY));
+    std::string startupClass;
+    for (std::string line; std::getline(entry, line);)
+        if (line.rfind("StartupWMClass=", 0) == 0) startupClass = line.substr(15);
+    ASSERT_FALSE(startupClass.empty()) << VK_DESKTOP_ENTRY << " names no StartupWMClass";
+
+    // Docks match the class, the second name of WM_CLASS, whatever the program is called; the
+    // first is the application id, the entry's file name, which Wayland docks match.
+    const std::string renamed = dir.File("renamed-copy");
+    ASSERT_EQ(::symlink(VK_PROGRAM_PATH, renamed.c_str()), 0);
+    auto program =
+        std::make_unique<ChildProcess>(std::vector<std::string>{renamed, dir.File("A.vk")});
+    ASSERT_TRUE(WaitFor([] { return WindowShown("A.vk - Vaultkeep "); }));
+    const auto window = RunProcess({"/usr/bin/xdotool", "search", "--name", "^A.vk - Vaultkeep $"});
+    const std::string id = window.out.substr(0, window.out.find('\n'));
+    const auto wmClass = RunProcess({"/usr/bin/xprop", "-id", id, "WM_CLASS"});
+    const std::string entryName =
+        std::string(VK_DESKTOP_ENTRY).substr(std::string(VK_DESKTOP_ENTRY).rfind('/') + 1);
+    const std::string applicationId = entryName.substr(0, entryName.rfind(".desktop"));
+    EXPECT_NE(wmClass.out.find("= \"" + applicationId + "\", \"" + startupClass + "\"\n"),
+              std::string::npos)
+        << wmClass.out;
+    program->Signal(SIGKILL);
+    program->Wait();
 }
 
 }  // namespace
