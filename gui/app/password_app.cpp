@@ -8,6 +8,7 @@
 #include "core/shell/startup_entry.h"
 #include "gui/app/app_context.h"
 #include "gui/app/main_window.h"
+#include "gui/app/modal_dialogs.h"
 #include "gui/app/tray_icon_wnd.h"
 #include "gui/app/welcome_dlg.h"
 #include "gui/editor/password_editor_dlg.h"
@@ -25,6 +26,9 @@
 
 namespace vk {
 namespace {
+
+// How soon an exit that waits for modal dialogs looks again.
+constexpr int kExitRetryMs = 100;
 
 // Set for as long as one tray-driven step runs, so that clicks meanwhile start no second one.
 class ScopedFlag {
@@ -58,6 +62,11 @@ bool CPasswordApp::OnInit() {
         arguments += argv[i].utf8_string();
     }
 
+    modalDialogs_ = std::make_unique<CModalDialogs>();
+    exitRetry_.SetOwner(this);
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { ExitWithPrompt(exitAllowsCancel_); },
+        exitRetry_.GetId());
     if (!HandOverToRunningCopy(arguments)) {
         handedOver_ = true;
         return true;
@@ -180,6 +189,15 @@ void CPasswordApp::ShowEditor() {
 }
 
 bool CPasswordApp::ExitWithPrompt(bool allowCancel) {
+    // A file opened from the file manager while this copy still asks for its password, say:
+    // ending now would destroy the windows under the dialog. It is cancelled, and the exit
+    // comes back once its loop has returned (and any dialog that follows it has closed).
+    if (modalDialogs_ && modalDialogs_->AnyOpen()) {
+        modalDialogs_->CancelAll();
+        exitAllowsCancel_ = allowCancel;
+        exitRetry_.StartOnce(kExitRetryMs);
+        return false;
+    }
     if (mainWindow_) return mainWindow_->ExitProgram(allowCancel);
     Quit();
     return true;

@@ -47,20 +47,22 @@ class ProgramTest : public ::testing::Test {
         setenv("VAULTKEEP_RUNTIME_DIR", dir.File("run").c_str(), 1);
         MakeFile("A.vk");
         MakeFile("Other.vk");
+        MakeFile("Protected.vk", "secret");
     }
     void TearDown() override {
         unsetenv("XDG_CONFIG_HOME");
         unsetenv("VAULTKEEP_HOME");
         unsetenv("VAULTKEEP_RUNTIME_DIR");
     }
-    void MakeFile(const std::string& name) {
+    void MakeFile(const std::string& name, const std::string& password = "") {
         CPosixFileSystem fs;
         ScriptedPrompt prompt;
         CLocaleDateFormat dates;
         CPasswordStore s;
         s.filePath = dir.File(name);
         s.loadComplete = true;
-        s.encrypted = false;
+        s.encrypted = !password.empty();
+        s.SetMasterPassword(password);
         s.AddFolder("Internet", 2);
         ASSERT_EQ(CPasswordFile(fs, prompt, dates).Save(s), 1);
     }
@@ -100,6 +102,18 @@ TEST_F(ProgramTest, SecondCopiesHandOverToTheFirst) {
     EXPECT_TRUE(WaitFor([] { return WindowShown("A.vk - Vaultkeep "); }));
     fourth->Signal(SIGKILL);
     fourth->Wait();
+}
+
+TEST_F(ProgramTest, HandOverWhileTheFirstCopyAsksForThePassword) {
+    // A file opened from the file manager while the first copy still asks for its password:
+    // the dialog is cancelled and the first copy ends normally, then the second opens the file.
+    auto first = Start(dir.File("Protected.vk"));
+    ASSERT_TRUE(WaitFor([] { return WindowShown("Enter password - Protected.vk"); }));
+    auto second = Start(dir.File("Other.vk"));
+    EXPECT_EQ(first->Wait(), 0);
+    EXPECT_TRUE(WaitFor([] { return WindowShown("Other.vk - Vaultkeep "); }));
+    second->Signal(SIGKILL);
+    second->Wait();
 }
 
 TEST_F(ProgramTest, WindowsCarryTheClassTheDesktopEntryNames) {
