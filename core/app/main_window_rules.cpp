@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/app/command_ids.h"
 #include "core/shell/file_names.h"
 #include "core/shell/messages.h"
 #include "core/shell/text_format.h"
@@ -11,6 +12,31 @@ namespace vk {
 
 bool StoreCanBeSaved(const CPasswordStore& store) {
     return !store.filePath.empty() && store.loadComplete;
+}
+
+bool CommandNeedsSavableStore(int command) {
+    switch (command) {
+        case cmd::kSave:
+        case cmd::kSaveAs:
+        case cmd::kMasterPassword:
+        case cmd::kReport:
+        case cmd::kExport:
+        case cmd::kImport:
+        case cmd::kDeleteFolder:
+        case cmd::kSearchFolders:
+        case cmd::kRenameFolder:
+        case cmd::kAddFolder:
+        case cmd::kAddSubfolder:
+        case cmd::kAddItem:
+        case cmd::kDeleteItem:
+        case cmd::kEditItem:
+        case cmd::kSearchItems:
+        case cmd::kGeneratePassword:
+        case cmd::kGeneratePasswordCell:
+            return true;
+        default:
+            return false;
+    }
 }
 
 std::string MainWindowTitle(const CPasswordStore& store) {

@@ -6,6 +6,7 @@
 #include "core/settings/settings_names.h"
 #include "core/settings/stored_value.h"
 #include "core/shell/text_format.h"
+#include "core/store/whole_file.h"
 
 namespace vk {
 namespace {
@@ -23,18 +24,7 @@ CProfileFile::CProfileFile(IFileSystem& fs, IUserPrompt& prompt, const std::stri
 
 std::optional<std::string> CProfileFile::ReadAll() {
     if (!fs_.Exists(path_)) return std::string();
-    FileStatus status;
-    auto file = fs_.OpenForRead(path_, &status);
-    if (!file) return std::nullopt;
-    std::string content;
-    char buffer[16 * 1024];
-    for (;;) {
-        std::size_t got = 0;
-        if (!file->Read(buffer, sizeof buffer, &got).ok()) return std::nullopt;
-        if (got == 0) return content;
-        content.append(buffer, got);
-        if (content.size() > kMaxBytes) return std::nullopt;
-    }
+    return ReadWholeFile(fs_, path_, kMaxBytes);
 }
 
 std::optional<std::string> CProfileFile::FindValue(const std::string& key) {

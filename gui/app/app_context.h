@@ -43,18 +43,22 @@ class CAppContext {
     std::function<void()> updateStartupEntry = [] {};
     std::function<void()> quit = [] {};
 
-    // The quick-access dialog, where it exists. After a change of folders or records the
-    // editor asks for a refresh (the tree is rebuilt when it next gets the focus); after
-    // file commands and new column icons the tree is rebuilt at once.
+    // How windows that do not own each other tell each other about changes. The owner of
+    // the behaviour sets the hook; everyone else only calls it.
+    // Folders or records changed: the quick-access tree is stale (rebuilt when next shown).
     std::function<void()> quickAccessChanged = [] {};
+    // A file was loaded, saved or made, or the column icons changed: rebuilt at once.
     std::function<void()> rebuildQuickAccess = [] {};
-    // The options sheet changed `Transparency` or `SkinDialog`.
-    std::function<void()> applyTransparency = [] {};
-    std::function<void()> applySkin = [] {};
-    // The options sheet changed `ClearClipboard` or `ClearSeconds`.
-    std::function<void()> updateClipboardTimer = [] {};
-    // Open in editor: show the editor at this folder, record and column slot.
+    // Show a record in the editor: its folder selected, the record and column slot current.
     std::function<void(int folder, int record, int slot)> jumpToRecord = [](int, int, int) {};
+    // Settings changed by the options: apply them to the running program.
+    std::function<void()> applyClipboardTimer = [] {};  // ClearClipboard, ClearSeconds
+    std::function<void()> applyTrayIcon = [] {};        // SysTrayIcon
+    std::function<void()> applyTransparency = [] {};    // Transparency of quick access
+    std::function<void()> applySkin = [] {};            // SkinDialog
+    // Column names, sets or category names changed: the editor rebuilds its columns and
+    // shows its folder again.
+    std::function<void()> editorSettingsChanged = [] {};
 };
 
 }  // namespace vk

@@ -3,11 +3,12 @@
 #include <wx/display.h>
 #include <wx/menu.h>
 
+#include "core/app/command_ids.h"
 #include "core/editor/file_commands.h"
 #include "core/shell/file_names.h"
 #include "core/shell/text_rules.h"
 #include "gui/app/app_context.h"
-#include "gui/app/command_ids.h"
+#include "gui/app/main_menu.h"
 #include "gui/app/modified_status_bar.h"
 #include "gui/app/welcome_dlg.h"
 #include "gui/editor/folder_tree_ctrl.h"
@@ -27,9 +28,10 @@ CMainWindow::CMainWindow(CAppContext& context)
     SetIcons(art::ProgramIcons());
     statusBar_ = new CModifiedStatusBar(this);
     SetStatusBar(statusBar_);
-    BuildMenus();
     editor_ = new CPasswordEditorDlg(this, context_, statusBar_);
     editor_->onStoreStateChanged = [this] { RefreshState(); };
+    AddCommands();
+    BuildMenus();
 
     SetClientSize(FromDIP(wxSize(640, 420)));
     SetMinSize(GetSize());
@@ -49,61 +51,74 @@ CMainWindow::CMainWindow(CAppContext& context)
 
 CMainWindow::~CMainWindow() = default;
 
+void CMainWindow::AddCommands() {
+    auto files = [this] { return &editor_->Files(); };
+    // After each file command the quick-access tree shows the file as it is now.
+    auto rebuild = [this] { context_.rebuildQuickAccess(); };
+    commands_.Add(cmd::kNewFile, [files, rebuild] {
+        files()->NewFile();
+        rebuild();
+    });
+    commands_.Add(cmd::kOpenFile, [files, rebuild] {
+        files()->Open(nullptr);
+        rebuild();
+    });
+    commands_.Add(cmd::kSave, [files, rebuild] {
+        files()->Save(false, false);
+        rebuild();
+    });
+    commands_.Add(cmd::kSaveAs, [files, rebuild] {
+        files()->SaveAs();
+        rebuild();
+    });
+    commands_.Add(cmd::kMasterPassword, [files] { files()->ChangeMasterPassword(); });
+    auto hasFolders = [this] { return !context_.tree.Empty(); };
+    commands_.Add(
+        cmd::kCollapseAll, [this] { editor_->Tree()->CollapseAllFolders(); }, hasFolders);
+    commands_.Add(
+        cmd::kExpandAll, [this] { editor_->Tree()->ExpandAllFolders(); }, hasFolders);
+    commands_.Add(cmd::kAbout, [this] {
+        CAboutDlg about(this);
+        about.ShowModal();
+    });
+    commands_.Add(cmd::kExit, [this] {
+        exitRequested_ = true;
+        Close();
+    });
+    commands_.Add(cmd::kCloseEditor, [this] {
+        exitRequested_ = false;
+        Close();
+    });
+}
+
 void CMainWindow::BuildMenus() {
-    fileMenu_ = new wxMenu;
-    fileMenu_->Append(cmd::WxId(cmd::kNewFile), "&New...\tCtrl+N");
-    fileMenu_->Append(cmd::WxId(cmd::kOpenFile), "&Open...\tCtrl+O");
-    fileMenu_->Append(cmd::WxId(cmd::kSave), "&Save\tCtrl+S");
-    fileMenu_->Append(cmd::WxId(cmd::kSaveAs), "Save &as...");
-    fileMenu_->AppendSeparator();
-    recentMenu_ = new wxMenu;
-    fileMenu_->AppendSubMenu(recentMenu_, "&Recent files");
-    fileMenu_->AppendSeparator();
-    fileMenu_->Append(cmd::WxId(cmd::kExit), "E&xit");
-
-    auto* folders = new wxMenu;
-    folders->Append(cmd::WxId(cmd::kCollapseAll), "&Collapse all");
-    folders->Append(cmd::WxId(cmd::kExpandAll), "&Expand all");
-
-    auto* tools = new wxMenu;
-    tools->Append(cmd::WxId(cmd::kMasterPassword), "&Master password...");
-
-    auto* help = new wxMenu;
-    help->Append(cmd::WxId(cmd::kAbout), "&About");
-
-    auto* bar = new wxMenuBar;
-    bar->Append(fileMenu_, "&File");
-    bar->Append(folders, "F&olders");
-    bar->Append(tools, "&Tools");
-    bar->Append(help, "&Help");
-    SetMenuBar(bar);
+    menu_ = BuildMainMenu(commands_);
+    SetMenuBar(menu_.bar);
 }
 
 void CMainWindow::UpdateMenus() {
     const bool canSave = StoreCanBeSaved(context_.store);
     wxMenuBar* bar = GetMenuBar();
-    bar->Enable(cmd::WxId(cmd::kSave), canSave);
-    bar->Enable(cmd::WxId(cmd::kSaveAs), canSave);
-    bar->Enable(cmd::WxId(cmd::kMasterPassword), canSave);
-    const bool hasFolders = !context_.tree.Empty();
-    bar->Enable(cmd::WxId(cmd::kCollapseAll), hasFolders);
-    bar->Enable(cmd::WxId(cmd::kExpandAll), hasFolders);
+    for (int command : MainMenuCommands()) {
+        if (!bar->FindItem(cmd::WxId(command))) continue;
+        bar->Enable(cmd::WxId(command), commands_.IsEnabled(command) &&
+                                            (canSave || !CommandNeedsSavableStore(command)));
+    }
 
-    while (recentMenu_->GetMenuItemCount() > 0)
-        recentMenu_->Destroy(recentMenu_->FindItemByPosition(0));
+    wxMenu* recentMenu = menu_.recentFiles;
+    while (recentMenu->GetMenuItemCount() > 0)
+        recentMenu->Destroy(recentMenu->FindItemByPosition(0));
     const auto& recent = context_.settings.recentFiles;
     for (int i = 0; i < kRecentShown && i < static_cast<int>(recent.size()); ++i) {
-        recentMenu_->Append(
-            cmd::WxId(cmd::kRecentFirst) + i,
-            ToWx(MenuTextOfName(FileNamePart(recent[static_cast<std::size_t>(i)]))));
+        recentMenu->Append(cmd::WxId(cmd::kRecentFirst) + i,
+                           ToWx(MenuTextOfName(FileNamePart(recent[static_cast<std::size_t>(i)]))));
     }
 
     // "&Close editor" stands just before the last item while the tray icon is shown.
-    if (wxMenuItem* close = fileMenu_->FindItem(cmd::WxId(cmd::kCloseEditor)))
-        fileMenu_->Destroy(close);
+    wxMenu* file = menu_.file;
+    if (wxMenuItem* close = file->FindItem(cmd::WxId(cmd::kCloseEditor))) file->Destroy(close);
     if (context_.trayIconShown())
-        fileMenu_->Insert(fileMenu_->GetMenuItemCount() - 1, cmd::WxId(cmd::kCloseEditor),
-                          "&Close editor");
+        file->Insert(file->GetMenuItemCount() - 1, cmd::WxId(cmd::kCloseEditor), "&Close editor");
 }
 
 void CMainWindow::RefreshState() {
@@ -113,7 +128,7 @@ void CMainWindow::RefreshState() {
 }
 
 void CMainWindow::UpdateClipboardTimer() {
-    context_.updateClipboardTimer();
+    context_.applyClipboardTimer();
 }
 
 void CMainWindow::RestorePosition() {
@@ -192,50 +207,14 @@ void CMainWindow::OnRecentFile(wxCommandEvent& event) {
 
 void CMainWindow::OnCommand(wxCommandEvent& event) {
     editor_->CommitEdits();
-    switch (cmd::CommandOf(event.GetId())) {
-        case cmd::kNewFile:
-            editor_->Files().NewFile();
-            context_.rebuildQuickAccess();
-            break;
-        case cmd::kOpenFile:
-            editor_->Files().Open(nullptr);
-            context_.rebuildQuickAccess();
-            break;
-        case cmd::kSave:
-            editor_->Files().Save(false, false);
-            context_.rebuildQuickAccess();
-            break;
-        case cmd::kSaveAs:
-            editor_->Files().SaveAs();
-            context_.rebuildQuickAccess();
-            break;
-        case cmd::kMasterPassword:
-            editor_->Files().ChangeMasterPassword();
-            break;
-        case cmd::kCollapseAll:
-            editor_->Tree()->CollapseAllFolders();
-            break;
-        case cmd::kExpandAll:
-            editor_->Tree()->ExpandAllFolders();
-            break;
-        case cmd::kAbout: {
-            CAboutDlg about(this);
-            about.ShowModal();
-            break;
-        }
-        case cmd::kExit:
-            exitRequested_ = true;
-            Close();
-            return;
-        case cmd::kCloseEditor:
-            exitRequested_ = false;
-            Close();
-            return;
-        default:
-            event.Skip();
-            return;
+    const int command = cmd::CommandOf(event.GetId());
+    if (!commands_.Has(command)) {
+        event.Skip();
+        return;
     }
-    RefreshState();
+    commands_.Execute(command);
+    // Exit and close may have ended the window's use; nothing to refresh then.
+    if (command != cmd::kExit && command != cmd::kCloseEditor) RefreshState();
 }
 
 }  // namespace vk

@@ -2,6 +2,8 @@
 #include <wx/frame.h>
 
 #include "core/app/main_window_rules.h"
+#include "gui/app/command_table.h"
+#include "gui/app/main_menu.h"
 
 class wxMenu;
 
@@ -20,6 +22,8 @@ class CMainWindow : public wxFrame {
 
     CPasswordEditorDlg* Editor() { return editor_; }
     CModifiedStatusBar* StatusBar() { return statusBar_; }
+    // The commands of the menus, accelerators and toolbar.
+    CCommandTable& Commands() { return commands_; }
 
     // Title, modified indicator and menu states after any change of the file.
     void RefreshState();
@@ -41,6 +45,7 @@ class CMainWindow : public wxFrame {
     WindowRect CurrentRect() const;
 
   private:
+    void AddCommands();
     void BuildMenus();
     void RestorePosition();
     void OnClose(wxCloseEvent& event);
@@ -53,8 +58,8 @@ class CMainWindow : public wxFrame {
     CAppContext& context_;
     CPasswordEditorDlg* editor_ = nullptr;
     CModifiedStatusBar* statusBar_ = nullptr;
-    wxMenu* fileMenu_ = nullptr;
-    wxMenu* recentMenu_ = nullptr;
+    CCommandTable commands_;
+    MainMenu menu_;
     bool exitRequested_ = false;
     bool firstLoadDone_ = false;
 };

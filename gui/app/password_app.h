@@ -17,6 +17,7 @@ class CWxDateFormat;
 class CWxClipboard;
 class CSteadyClock;
 class CQuickAccess;
+class CModalDialogs;
 
 // The one application object: starts the program, owns the open file, the settings, the
 // tray icon and the main window, and ends the program on every path.
@@ -58,6 +59,9 @@ class CPasswordApp : public wxApp {
     std::unique_ptr<CAppContext> context_;
     std::unique_ptr<CTrayIconWnd> tray_;
     std::unique_ptr<CQuickAccess> quickAccess_;
+    std::unique_ptr<CModalDialogs> modalDialogs_;
+    wxTimer exitRetry_;  // an exit that waits for modal dialogs to close
+    bool exitAllowsCancel_ = false;
     CMainWindow* mainWindow_ = nullptr;
     wxTimer clipboardTimer_;
     bool quitting_ = false;

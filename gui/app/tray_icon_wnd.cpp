@@ -2,8 +2,8 @@
 
 #include <wx/menu.h>
 
+#include "core/app/command_ids.h"
 #include "core/shell/messages.h"
-#include "gui/app/command_ids.h"
 #include "gui/ui/artwork.h"
 
 namespace vk {

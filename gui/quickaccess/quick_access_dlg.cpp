@@ -13,7 +13,7 @@
 #include "core/quickaccess/quick_access_messages.h"
 #include "core/shell/search_match.h"
 #include "gui/app/app_context.h"
-#include "gui/app/command_ids.h"
+#include "core/app/command_ids.h"
 #include "gui/editor/search_dlg.h"
 #include "gui/quickaccess/quick_access_tree_ctrl.h"
 #include "gui/ui/artwork.h"

@@ -6,7 +6,7 @@
 
 #include "core/settings/memory_settings_storage.h"
 #include "gui/app/app_context.h"
-#include "gui/app/command_ids.h"
+#include "core/app/command_ids.h"
 #include "gui/app/main_window.h"
 #include "gui/app/modified_status_bar.h"
 #include "gui/editor/folder_tree_ctrl.h"

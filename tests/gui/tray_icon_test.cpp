@@ -5,7 +5,7 @@
 #include <chrono>
 #include <thread>
 
-#include "gui/app/command_ids.h"
+#include "core/app/command_ids.h"
 #include "gui/app/tray_icon_wnd.h"
 #include "tests/support/desktop_session.h"
 
