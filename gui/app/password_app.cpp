@@ -112,10 +112,13 @@ bool CPasswordApp::OnInit() {
     // Clearing runs from here, not from the main window, so a copy made from the tray is
     // cleared even when the editor was never opened.
     clipboardTimer_.SetOwner(this);
-    Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
-        context_->clipboard.CheckClipboard(context_->settings.clearSeconds);
-        UpdateClipboardTimer();
-    });
+    Bind(
+        wxEVT_TIMER,
+        [this](wxTimerEvent&) {
+            context_->clipboard.CheckClipboard(context_->settings.clearSeconds);
+            UpdateClipboardTimer();
+        },
+        clipboardTimer_.GetId());
     c.clipboard.onPending = [this] { UpdateClipboardTimer(); };
     c.applyClipboardTimer = [this] { UpdateClipboardTimer(); };
     if (c.settings.sysTrayIcon) tray_->AddIcon();

@@ -8,16 +8,11 @@
 
 #include "core/quickaccess/paste_to_application.h"
 #include "core/quickaccess/quick_access_messages.h"
-#include "core/settings/memory_settings_storage.h"
-#include "gui/app/app_context.h"
 #include "gui/quickaccess/quick_access_dlg.h"
 #include "gui/quickaccess/quick_access_tree_ctrl.h"
 #include "gui/ui/balloon_help_wnd.h"
-#include "gui/ui/wx_date_format.h"
-#include "tests/support/fake_clipboard.h"
+#include "tests/gui/test_app_context.h"
 #include "tests/support/fake_desktop.h"
-#include "tests/support/mem_file_system.h"
-#include "tests/support/scripted_prompt.h"
 
 namespace vk {
 namespace {
@@ -31,9 +26,9 @@ void RunEvents(int ms) {
     }
 }
 
-class QuickAccessDialog : public ::testing::Test {
+class QuickAccessDialog : public ::testing::Test, protected test::TestAppContext {
   protected:
-    QuickAccessDialog() : context(storage, fs, prompt, dates, clipboard, clock, "/prog/") {
+    QuickAccessDialog() {
         CPasswordStore& s = context.store;
         const int internet = s.AddFolder("Internet", 2);
         CRecord mail;
@@ -77,13 +72,6 @@ class QuickAccessDialog : public ::testing::Test {
         ADD_FAILURE() << "no item shows " << text;
     }
 
-    CMemorySettingsStorage storage;
-    test::MemFileSystem fs;
-    test::ScriptedPrompt prompt;
-    CWxDateFormat dates;
-    test::FakeClipboard clipboard;
-    test::FakeClock clock;
-    CAppContext context;
     test::FakeDesktop desktop;
     CPasteToApplication paste{desktop, desktop, context.clipboard, prompt};
     std::vector<std::string> launched;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <optional>
 #include <thread>
 
 #include "core/quickaccess/paste_target.h"
@@ -37,14 +38,15 @@ class X11 : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!test::HasDisplay()) GTEST_SKIP() << "no X display";
-        if (!manager.Running()) GTEST_SKIP() << "no window manager";
     }
     test::WindowManagerForTest manager;
 };
 
 TEST_F(X11, TheTopmostOrdinaryWindowGetsEveryCharacterAsItStands) {
     ProbeWindow target({"Typing target"});
-    ProbeWindow minimized({"Minimized", "iconic"});
+    // Only a window manager minimizes; without one the window would simply be on top.
+    std::optional<ProbeWindow> minimized;
+    if (manager.Running()) minimized.emplace(std::vector<std::string>{"Minimized", "iconic"});
     ProbeWindow tool({"Tool", "utility"});
     ProbeWindow untitled({""});
     ASSERT_NE(untitled.id, 0u);

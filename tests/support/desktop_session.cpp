@@ -14,28 +14,22 @@ namespace {
 
 // Asks the display whether `check` holds, for up to 20 seconds.
 bool WaitFor(const std::function<bool(Display*)>& check) {
-    Display* d = XOpenDisplay(nullptr);
-    if (!d) return false;
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    bool ok = check(d);
-    while (!ok && std::chrono::steady_clock::now() < end) {
+    for (;;) {
+        // A connection of its own each time: a display that refused one a moment ago may
+        // take the next.
+        Display* d = XOpenDisplay(nullptr);
+        const bool ok = d && check(d);
+        if (d) XCloseDisplay(d);
+        if (ok) return true;
+        if (std::chrono::steady_clock::now() >= end) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        ok = check(d);
     }
-    XCloseDisplay(d);
-    return ok;
 }
 
+// The manager of screen 0 owns the WM_S0 selection while it runs.
 bool ManagerRuns(Display* d) {
-    const Atom check = XInternAtom(d, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(d, DefaultRootWindow(d), check, 0, 1, False, AnyPropertyType, &type, &format,
-                       &count, &after, &data);
-    if (data) XFree(data);
-    return count > 0;
+    return XGetSelectionOwner(d, XInternAtom(d, "WM_S0", False)) != None;
 }
 
 bool TrayRuns(Display* d) {
@@ -56,34 +50,39 @@ bool HasDisplay() {
     return display && *display;
 }
 
-WindowManagerForTest::WindowManagerForTest() {
+DesktopHelperForTest::DesktopHelperForTest(Kind kind) {
     if (!HasDisplay()) return;
+    const auto runs = kind == Kind::kWindowManager ? ManagerRuns : TrayRuns;
     Display* d = XOpenDisplay(nullptr);
-    running_ = d && ManagerRuns(d);
+    running_ = d && runs(d);
     if (d) XCloseDisplay(d);
-    if (running_ || access("/usr/bin/openbox", X_OK) != 0) return;
-    started_ = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"/usr/bin/openbox", "--sm-disable"});
-    running_ = WaitFor(ManagerRuns);
+    const std::vector<std::string> argv =
+        kind == Kind::kWindowManager
+            ? std::vector<std::string>{"/usr/bin/openbox", "--replace", "--sm-disable"}
+            : std::vector<std::string>{"/usr/bin/trayer",
+                                       "--edge",
+                                       "top",
+                                       "--align",
+                                       "right",
+                                       "--SetDockType",
+                                       "true",
+                                       "--widthtype",
+                                       "pixel",
+                                       "--width",
+                                       "64",
+                                       "--height",
+                                       "24"};
+    if (running_ || access(argv[0].c_str(), X_OK) != 0) return;
+    // The helper now and then gives up at once on a display that has just started: again.
+    for (int attempt = 0; attempt < 3 && !running_; ++attempt) {
+        Stop(started_);
+        started_ = std::make_unique<ChildProcess>(argv);
+        running_ = WaitFor([&](Display* d) { return runs(d) || started_->HasEnded(); }) &&
+                   !started_->HasEnded();
+    }
 }
 
-WindowManagerForTest::~WindowManagerForTest() {
-    Stop(started_);
-}
-
-TrayHostForTest::TrayHostForTest() {
-    if (!HasDisplay()) return;
-    Display* d = XOpenDisplay(nullptr);
-    running_ = d && TrayRuns(d);
-    if (d) XCloseDisplay(d);
-    if (running_ || access("/usr/bin/trayer", X_OK) != 0) return;
-    started_ = std::make_unique<ChildProcess>(std::vector<std::string>{
-        "/usr/bin/trayer", "--edge", "top", "--align", "right", "--SetDockType", "true",
-        "--widthtype", "pixel", "--width", "64", "--height", "24"});
-    running_ = WaitFor(TrayRuns);
-}
-
-TrayHostForTest::~TrayHostForTest() {
+DesktopHelperForTest::~DesktopHelperForTest() {
     Stop(started_);
 }
 

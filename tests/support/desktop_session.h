@@ -5,12 +5,16 @@
 
 namespace vk::test {
 
-// A window manager on the test display for as long as it lives: the one already running, or
-// openbox started for the test. False from Running() when neither is possible.
-class WindowManagerForTest {
+// A helper program on the test display for as long as this lives: the one already running,
+// or one started for the test. Running() is false when neither is possible.
+class DesktopHelperForTest {
   public:
-    WindowManagerForTest();
-    ~WindowManagerForTest();
+    enum class Kind {
+        kWindowManager,  // openbox
+        kTrayHost,       // trayer, docked at the top right
+    };
+    explicit DesktopHelperForTest(Kind kind);
+    ~DesktopHelperForTest();
     bool Running() const { return running_; }
 
   private:
@@ -18,16 +22,14 @@ class WindowManagerForTest {
     bool running_ = false;
 };
 
-// A tray host (trayer, docked at the top right) on the test display while it lives.
-class TrayHostForTest {
+class WindowManagerForTest : public DesktopHelperForTest {
   public:
-    TrayHostForTest();
-    ~TrayHostForTest();
-    bool Running() const { return running_; }
+    WindowManagerForTest() : DesktopHelperForTest(Kind::kWindowManager) {}
+};
 
-  private:
-    std::unique_ptr<ChildProcess> started_;
-    bool running_ = false;
+class TrayHostForTest : public DesktopHelperForTest {
+  public:
+    TrayHostForTest() : DesktopHelperForTest(Kind::kTrayHost) {}
 };
 
 // True when an X display is there to test on.
