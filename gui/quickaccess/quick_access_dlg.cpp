@@ -9,11 +9,11 @@
 #include <wx/imaglist.h>
 #include <wx/menu.h>
 
+#include "core/app/command_ids.h"
 #include "core/quickaccess/paste_to_application.h"
 #include "core/quickaccess/quick_access_messages.h"
 #include "core/shell/search_match.h"
 #include "gui/app/app_context.h"
-#include "core/app/command_ids.h"
 #include "gui/editor/search_dlg.h"
 #include "gui/quickaccess/quick_access_tree_ctrl.h"
 #include "gui/ui/artwork.h"

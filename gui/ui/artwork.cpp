@@ -50,16 +50,26 @@ struct NumberedPicture {
 };
 
 constexpr NumberedPicture kPictures[] = {
-    {kProgramIconId, PngOf(kArt_program_32)}, {kKeyPictureId, PngOf(kArt_key)},
-    {kOpenFolderId, PngOf(kArt_open_folder)}, {kFolderId, PngOf(kArt_folder)},
-    {kWelcomePictureId, PngOf(kArt_welcome)}, {kRecordId, PngOf(kArt_record)},
-    {kModifiedId, PngOf(kArt_modified)},      {kUnmodifiedId, PngOf(kArt_unmodified)},
-    {kLockIconId, PngOf(kArt_lock_32)},       {185, PngOf(kArt_field_description)},
-    {183, PngOf(kArt_field_username)},        {184, PngOf(kArt_field_password)},
-    {256, PngOf(kArt_field_title)},           {257, PngOf(kArt_field_serial)},
-    {258, PngOf(kArt_field_credit_card)},     {259, PngOf(kArt_field_bank)},
-    {260, PngOf(kArt_field_account)},         {261, PngOf(kArt_field_phone)},
-    {214, PngOf(kArt_field_date_assigned)},   {215, PngOf(kArt_field_date_expires)},
+    {kProgramIconId, PngOf(kArt_program_32)},
+    {kKeyPictureId, PngOf(kArt_key)},
+    {kOpenFolderId, PngOf(kArt_open_folder)},
+    {kFolderId, PngOf(kArt_folder)},
+    {kWelcomePictureId, PngOf(kArt_welcome)},
+    {kRecordId, PngOf(kArt_record)},
+    {kModifiedId, PngOf(kArt_modified)},
+    {kUnmodifiedId, PngOf(kArt_unmodified)},
+    {kLockIconId, PngOf(kArt_lock_32)},
+    {185, PngOf(kArt_field_description)},
+    {183, PngOf(kArt_field_username)},
+    {184, PngOf(kArt_field_password)},
+    {256, PngOf(kArt_field_title)},
+    {257, PngOf(kArt_field_serial)},
+    {258, PngOf(kArt_field_credit_card)},
+    {259, PngOf(kArt_field_bank)},
+    {260, PngOf(kArt_field_account)},
+    {261, PngOf(kArt_field_phone)},
+    {214, PngOf(kArt_field_date_assigned)},
+    {215, PngOf(kArt_field_date_expires)},
     {kQuickBackgroundSkinnedId, PngOf(kArt_qa_back_skin)},
     {kQuickBackgroundPlainId, PngOf(kArt_qa_back_plain)},
     {kPinnedId, PngOf(kArt_qa_pin_in)},
@@ -218,8 +228,8 @@ wxBitmap ArtworkById(int resourceId) {
         if (picture.id != resourceId) continue;
         const wxBitmap drawn = Decode(picture.png);
         if (picture.look == Look::kAsDrawn || !drawn.IsOk()) return drawn;
-        return wxBitmap(drawn.ConvertToImage().ChangeLightness(
-            picture.look == Look::kPressed ? 80 : 115));
+        return wxBitmap(
+            drawn.ConvertToImage().ChangeLightness(picture.look == Look::kPressed ? 80 : 115));
     }
     return wxBitmap();
 }

@@ -77,8 +77,8 @@ wxBitmap NotesIcon();
 // The picture with resource number `resourceId`: the ids above, and the eleven column icons 185,
 // 183, 184, 256, 257, 258, 259, 260, 261, 214, 215, the quick-access pictures (backgrounds 221 and
 // 333, buttons 166, 132, 193, 187, 188, 186, 189, 190, 191, 168, 131 skinned and 312, 313, 330,
-// 332, 334, 314 plain, pins 292 and 289) and the notes icon 305. The two icons come at 32x32, the size
-// dialogs and the large window icon show. An unknown id gives an invalid bitmap.
+// 332, 334, 314 plain, pins 292 and 289) and the notes icon 305. The two icons come at 32x32, the
+// size dialogs and the large window icon show. An unknown id gives an invalid bitmap.
 wxBitmap ArtworkById(int resourceId);
 
 }  // namespace vk::art
