@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     vk::cli::CommandTable table(app, io);
     vk::cli::AddFileCommands(table);
     vk::cli::AddPasswordCommands(table);
+    vk::cli::AddGeneratorCommands(table);
 
     try {
         app.parse(argc, argv);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/editor/folder_tree.h"
+#include "core/settings/profile_file.h"
 #include "core/settings/settings.h"
 #include "core/settings/settings_store.h"
 #include "core/shell/clipboard_clearer.h"
@@ -36,6 +37,8 @@ class CAppContext {
     CPasswordFile file;
     CClipboardClearer clipboard;
     const std::string programFolder;
+    // "Vaultkeep.ini" in the program's folder: the generator's and the tips' values.
+    CProfileFile profile;
     bool locked = false;
 
     // Reached from windows into the application object.

@@ -13,6 +13,7 @@
 #include "gui/app/welcome_dlg.h"
 #include "gui/editor/folder_tree_ctrl.h"
 #include "gui/editor/password_editor_dlg.h"
+#include "gui/tools/generator_commands.h"
 #include "gui/ui/artwork.h"
 #include "gui/ui/wx_text.h"
 
@@ -82,6 +83,7 @@ void CMainWindow::AddCommands() {
         exitRequested_ = false;
         Close();
     });
+    AddGeneratorCommands(commands_, context_, this);
 }
 
 void CMainWindow::BuildMenus() {
