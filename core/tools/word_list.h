@@ -17,7 +17,9 @@ std::string_view CompiledWordList();
 // damaged: reading ends there as at the end entry.
 class CWordListReader {
   public:
+    // The reader keeps a view of `list`, which must outlive it.
     explicit CWordListReader(std::string_view list = CompiledWordList()) : list_(list) {}
+    explicit CWordListReader(std::string&&) = delete;
 
     // Back to the first word.
     void Reset() { cursor_ = 0; }
