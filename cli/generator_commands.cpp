@@ -42,6 +42,17 @@ struct Choice {
     Enum Or(Enum stored) const { return option->count() ? names.at(LowerCaseText(text)) : stored; }
 };
 
+// A check box as two flags, "--NAME" and "--no-NAME"; at most one of them is given.
+struct Switch {
+    CLI::Option *on = nullptr, *off = nullptr;
+
+    void AddTo(CLI::App* command, const std::string& name, const std::string& what) {
+        on = command->add_flag("--" + name)->description("Use " + what);
+        off = command->add_flag("--no-" + name)->description("Do not use " + what)->excludes(on);
+    }
+    bool Or(bool stored) const { return on->count() ? true : off->count() ? false : stored; }
+};
+
 // What the command line says; an option that is not given leaves the stored choice.
 struct GenerateArgs {
     Choice<bool> mode{{{"secure", true}, {"simple", false}, {"words", false}}};
@@ -56,10 +67,9 @@ struct GenerateArgs {
                               {"word-number", WordFormat::kWordNumber},
                               {"word-word", WordFormat::kWordWord},
                               {"word-number-word", WordFormat::kWordNumberWord}}};
+    Switch letters, numbers, special;
     std::string length, specialSet, insertText, count = "1";
-    bool letters = true, numbers = false, special = false;
-    CLI::Option *lengthGiven, *lettersGiven, *numbersGiven, *specialGiven, *specialSetGiven,
-        *insertTextGiven;
+    CLI::Option *lengthGiven, *specialSetGiven, *insertTextGiven;
 };
 
 class GenerateError {
@@ -97,9 +107,9 @@ GeneratorOptions OptionsFor(const GenerateArgs& a, GeneratorOptions o) {
     o.secure = a.mode.Or(o.secure);
     if (a.lengthGiven->count())
         o.length = NumberOption("--length", a.length, 0, GeneratorOptions::kMaxLength);
-    if (a.lettersGiven->count()) o.useLetters = a.letters;
-    if (a.numbersGiven->count()) o.useNumbers = a.numbers;
-    if (a.specialGiven->count()) o.useSpecial = a.special;
+    o.useLetters = a.letters.Or(o.useLetters);
+    o.useNumbers = a.numbers.Or(o.useNumbers);
+    o.useSpecial = a.special.Or(o.useSpecial);
     o.letterCase = a.letterCase.Or(o.letterCase);
     o.insertMode = a.insert.Or(o.insertMode);
     o.wordFormat = a.words.Or(o.wordFormat);
@@ -168,10 +178,9 @@ void AddGeneratorCommands(CommandTable& table) {
     a->lengthGiven =
         generate->add_option("--length", a->length, "Characters in a secure password, 0 to 999")
             ->type_name("N");
-    a->lettersGiven = generate->add_flag("--letters,!--no-letters", a->letters, "Use letters");
-    a->numbersGiven = generate->add_flag("--numbers,!--no-numbers", a->numbers, "Use numbers");
-    a->specialGiven =
-        generate->add_flag("--special,!--no-special", a->special, "Use special characters");
+    a->letters.AddTo(generate, "letters", "letters");
+    a->numbers.AddTo(generate, "numbers", "numbers");
+    a->special.AddTo(generate, "special", "special characters");
     a->specialSetGiven =
         generate->add_option("--special-set", a->specialSet, "The special characters to use");
     a->letterCase.AddTo(generate, "--case", "Letter case of the password");
