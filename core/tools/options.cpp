@@ -67,6 +67,7 @@ void COptionsSession::Run(const std::function<void()>& effect) {
 }
 
 void COptionsSession::SetFlag(bool CSettings::*flag, bool on) {
+    if (ended_) return;
     settings_.*flag = on;
     if (flag == &CSettings::clearClipboard) Run(effects_.applyClipboardTimer);
     if (flag == &CSettings::sysTrayIcon) Run(effects_.applyTrayIcon);
@@ -76,6 +77,7 @@ void COptionsSession::SetFlag(bool CSettings::*flag, bool on) {
 
 DigitsInput COptionsSession::TypeClearSeconds(std::string_view typed) {
     DigitsInput input = FilterDigits(typed, kMaxClearSecondsDigits, kMaxClearSeconds);
+    if (ended_) return input;
     settings_.clearSeconds = input.value;
     Run(effects_.applyClipboardTimer);
     return input;
@@ -83,11 +85,12 @@ DigitsInput COptionsSession::TypeClearSeconds(std::string_view typed) {
 
 DigitsInput COptionsSession::TypeExpirationDays(std::string_view typed) {
     DigitsInput input = FilterDigits(typed, kMaxExpirationDigits, kMaxExpirationDays);
-    settings_.expirationDays = input.value;
+    if (!ended_) settings_.expirationDays = input.value;
     return input;
 }
 
 void COptionsSession::ChooseExpirationDays(std::size_t choice) {
+    if (ended_) return;
     if (choice < kExpirationDayChoices.size())
         settings_.expirationDays =
             FilterDigits(kExpirationDayChoices[choice], kMaxExpirationDigits, kMaxExpirationDays)
@@ -95,6 +98,7 @@ void COptionsSession::ChooseExpirationDays(std::size_t choice) {
 }
 
 void COptionsSession::MoveTransparencySlider(int position) {
+    if (ended_) return;
     settings_.transparency = TransparencyOfSliderPosition(position);
     Run(effects_.applyTransparency);
 }
@@ -104,6 +108,7 @@ void COptionsSession::SelectCategory(std::int32_t category) {
 }
 
 bool COptionsSession::ClickColumnBox(const ColumnChoice& ticked) {
+    if (ended_) return false;
     if (!SetColumnsFromChoice(settings_, category_, ticked, prompt_)) return false;
     columnsChanged_ = true;
     Run(effects_.editorSettingsChanged);
@@ -111,39 +116,47 @@ bool COptionsSession::ClickColumnBox(const ColumnChoice& ticked) {
 }
 
 bool COptionsSession::RenameCurrentCategory(const std::string& name) {
+    if (ended_) return false;
     return RenameCategory(settings_, category_, name);
 }
 
 void COptionsSession::ChooseDefaultCategory(std::size_t entry) {
+    if (ended_) return;
     if (entry < static_cast<std::size_t>(kCategoryCount))
         settings_.defaultCategory = static_cast<std::int32_t>(entry) + 1;
 }
 
 void COptionsSession::RestoreCategoryDefaults() {
+    if (ended_) return;
     vk::RestoreCategoryDefaults(settings_, category_);
     columnsChanged_ = true;
     Run(effects_.editorSettingsChanged);
 }
 
 void COptionsSession::SetColumnName(int field, const std::string& name) {
+    if (ended_) return;
     if (field < 0 || field >= kListFieldCount) return;
     settings_.columnNames[static_cast<std::size_t>(field)] = CutName(name, kMaxColumnNameBytes);
     namesChanged_ = true;
 }
 
 bool COptionsSession::SetColumnIcon(int field, int iconIndex) {
+    if (ended_) return false;
     if (!vk::SetColumnIcon(settings_, field, iconIndex)) return false;
     iconsChanged_ = true;
     return true;
 }
 
 void COptionsSession::RestoreNamesAndIcons() {
+    if (ended_) return;
     ResetColumnNamesAndIcons(settings_);
     namesChanged_ = true;
     iconsChanged_ = true;
 }
 
 OptionsOutcome COptionsSession::Confirm() {
+    if (ended_) return {};
+    ended_ = true;
     if (!file_.filePath.empty()) settings_.lastFile = file_.filePath;
     settings_.encryptFiles = file_.encrypted;
     OptionsOutcome outcome;
@@ -159,6 +172,8 @@ OptionsOutcome COptionsSession::Confirm() {
 }
 
 void COptionsSession::Cancel() {
+    if (ended_) return;
+    ended_ = true;
     store_.ReloadSettings(settings_);
     Run(effects_.applyClipboardTimer);
     Run(effects_.applyTrayIcon);

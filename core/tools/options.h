@@ -76,7 +76,8 @@ struct OptionsOutcome {
 
 // The settings while the options sheet is open. The pages change the settings at once and
 // apply what the running program shows at once; OK saves everything, Cancel reloads the
-// stored values and brings the running program back in line with them.
+// stored values and brings the running program back in line with them. Once it has ended
+// with either, changes no longer reach the settings (a focus lost while the sheet closes).
 class COptionsSession {
   public:
     COptionsSession(CSettings& settings, CSettingsStore& store, const CPasswordStore& file,
@@ -126,6 +127,7 @@ class COptionsSession {
     bool namesChanged_ = false;
     bool iconsChanged_ = false;
     bool columnsChanged_ = false;
+    bool ended_ = false;
 };
 
 }  // namespace vk

@@ -14,6 +14,7 @@
 #include "gui/editor/folder_tree_ctrl.h"
 #include "gui/editor/password_editor_dlg.h"
 #include "gui/tools/generator_commands.h"
+#include "gui/tools/options_commands.h"
 #include "gui/ui/artwork.h"
 #include "gui/ui/wx_text.h"
 
@@ -84,6 +85,7 @@ void CMainWindow::AddCommands() {
         Close();
     });
     AddGeneratorCommands(commands_, context_, this);
+    AddOptionsCommands(commands_, context_, this);
 }
 
 void CMainWindow::BuildMenus() {

@@ -96,6 +96,14 @@ bool CPasswordApp::OnInit() {
 
     MakeTray();
     if (c.settings.sysTrayIcon) tray_->AddIcon();
+    c.applyTrayIcon = [this] {
+        if (context_->settings.sysTrayIcon)
+            tray_->AddIcon();
+        else
+            tray_->RemoveFromTray();
+        // "&Close editor" is there only while the icon is.
+        if (mainWindow_) mainWindow_->UpdateMenus();
+    };
 
     const CommandLine commandLine = ParseCommandLine(arguments);
     if (commandLine.kind == CommandLine::Kind::kFile) c.store.filePath = commandLine.path;

@@ -219,6 +219,9 @@ TEST_F(OptionsSessionTest, CancelWritesNothingAndBringsEverythingBack) {
     EXPECT_TRUE(settings.clearClipboard);
     EXPECT_TRUE(settings.sysTrayIcon);
     EXPECT_EQ(settings.categoryNames[1], "Web");
+    // A name edit losing the focus while the sheet closes changes nothing any more.
+    EXPECT_FALSE(session.RenameCurrentCategory("late"));
+    EXPECT_EQ(settings.categoryNames[3], "Software");
     for (const char* hook : {"timer", "tray", "transparency", "skin", "startup", "editor", "quick"})
         EXPECT_EQ(applied[hook], 1) << hook;
 }
