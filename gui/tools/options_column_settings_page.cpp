@@ -66,18 +66,14 @@ CColumnSettingsPage::CColumnSettingsPage(wxWindow* parent, COptionsSession& sess
     defaultCategory_ = new wxChoice(this, optid::kDefaultCategory);
     auto* restore = new wxButton(this, optid::kRestoreCategory, "Restore defaults");
 
-    auto* nameRow = new wxBoxSizer(wxHORIZONTAL);
-    nameRow->Add(nameLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, Gap());
-    nameRow->Add(name_, 1, wxALIGN_CENTER_VERTICAL);
     auto* right = new wxBoxSizer(wxVERTICAL);
-    right->Add(nameRow, 0, wxEXPAND | wxBOTTOM, Gap());
+    right->Add(LabelledRow(nameLabel, name_, 1), 0, wxEXPAND | wxBOTTOM, Gap());
     right->Add(columns, 1, wxEXPAND);
     auto* middle = new wxBoxSizer(wxHORIZONTAL);
     middle->Add(categories, 0, wxEXPAND | wxRIGHT, Padding());
     middle->Add(right, 1, wxEXPAND);
     auto* bottom = new wxBoxSizer(wxHORIZONTAL);
-    bottom->Add(defaultLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, Gap());
-    bottom->Add(defaultCategory_, 0, wxALIGN_CENTER_VERTICAL);
+    bottom->Add(LabelledRow(defaultLabel, defaultCategory_), 0, wxALIGN_CENTER_VERTICAL);
     bottom->AddStretchSpacer();
     bottom->Add(restore, 0, wxALIGN_CENTER_VERTICAL);
     auto* column = new wxBoxSizer(wxVERTICAL);

@@ -24,12 +24,18 @@ CIconPicker::CIconPicker(wxWindow* parent)
     Bind(wxEVT_COMBOBOX_CLOSEUP, [this](wxCommandEvent& e) {
         listOpen_ = false;
         e.Skip();
+        CallAfter([this] { HideUnlessFocused(); });
     });
-    // While the list is open the focus is in the list, which still belongs to the picker.
+    // While the list is open the focus is in the list, which still belongs to the picker;
+    // the order of the toolkit's focus and list events varies, so look once they are over.
     Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) {
         e.Skip();
-        if (!listOpen_) Hide();
+        CallAfter([this] { HideUnlessFocused(); });
     });
+}
+
+void CIconPicker::HideUnlessFocused() {
+    if (!listOpen_ && FindFocus() != this) Hide();
 }
 
 void CIconPicker::ShowBeside(wxWindow* button, int field, int iconIndex) {

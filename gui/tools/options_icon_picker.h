@@ -20,6 +20,8 @@ class CIconPicker : public wxBitmapComboBox {
     std::function<void(int field, int iconIndex)> onChosen;
 
   private:
+    void HideUnlessFocused();
+
     int field_ = -1;
     bool listOpen_ = false;
 };

@@ -1,6 +1,7 @@
 #include "gui/tools/options_page.h"
 
 #include <wx/checkbox.h>
+#include <wx/sizer.h>
 
 namespace vk {
 
@@ -14,6 +15,13 @@ wxCheckBox* COptionsPage::AddFlagBox(wxWindow* parent, int id, const wxString& t
     box->Bind(wxEVT_CHECKBOX,
               [this, box, flag](wxCommandEvent&) { session_.SetFlag(flag, box->IsChecked()); });
     return box;
+}
+
+wxSizer* COptionsPage::LabelledRow(wxWindow* label, wxWindow* control, int proportion) const {
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->Add(label, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, Gap());
+    row->Add(control, proportion, wxALIGN_CENTER_VERTICAL);
+    return row;
 }
 
 }  // namespace vk

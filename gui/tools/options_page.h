@@ -4,6 +4,7 @@
 #include "core/tools/options.h"
 
 class wxCheckBox;
+class wxSizer;
 
 namespace vk {
 
@@ -24,6 +25,8 @@ class COptionsPage : public wxPanel {
   protected:
     // A check box standing for a setting: it shows the setting and changes it when clicked.
     wxCheckBox* AddFlagBox(wxWindow* parent, int id, const wxString& text, bool CSettings::*flag);
+    // A label and its control side by side; the control takes `proportion` of spare width.
+    wxSizer* LabelledRow(wxWindow* label, wxWindow* control, int proportion = 0) const;
     int Gap() const { return FromDIP(6); }
     int Padding() const { return FromDIP(12); }
 

@@ -65,10 +65,7 @@ CPreferencesPage::CPreferencesPage(wxWindow* parent, COptionsSession& session)
     expiration_ = new wxComboBox(box, optid::kExpirationDays, wxEmptyString, wxDefaultPosition,
                                  wxDefaultSize, choices);
     expiration_->ChangeValue(ToWx(std::to_string(s.expirationDays)));
-    row = new wxBoxSizer(wxHORIZONTAL);
-    row->Add(daysLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, Gap());
-    row->Add(expiration_, 0, wxALIGN_CENTER_VERTICAL);
-    dates->Add(row, 0, wxALL, Gap());
+    dates->Add(LabelledRow(daysLabel, expiration_), 0, wxALL, Gap());
 
     auto* column = new wxBoxSizer(wxVERTICAL);
     column->Add(clipboard, 0, wxEXPAND | wxALL, Padding());

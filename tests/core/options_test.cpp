@@ -10,14 +10,6 @@
 namespace vk {
 namespace {
 
-ColumnSet Set(std::initializer_list<std::int32_t> fields) {
-    ColumnSet set;
-    set.fill(kEmptySlot);
-    std::size_t i = 0;
-    for (std::int32_t f : fields) set[i++] = f;
-    return set;
-}
-
 ColumnChoice Ticked(std::initializer_list<int> fields) {
     ColumnChoice ticked{};
     for (int f : fields) ticked[static_cast<std::size_t>(f)] = true;
@@ -27,25 +19,25 @@ ColumnChoice Ticked(std::initializer_list<int> fields) {
 TEST(Columns, SetsFollowFieldOrderRefuseNothingAndRestore) {
     test::ScriptedPrompt prompt;
     CSettings s;
-    s.columnSets[1] = Set({});
+    s.columnSets[1] = ColumnSetOf({});
     // Ticked "Date expires" first, then "Description": slots follow field order.
     EXPECT_TRUE(SetColumnsFromChoice(s, 2, Ticked({kDateExpires, kDescription}), prompt));
-    EXPECT_EQ(s.columnSets[1], Set({0, 10}));
+    EXPECT_EQ(s.columnSets[1], ColumnSetOf({0, 10}));
     EXPECT_TRUE(SetColumnsFromChoice(s, 2, Ticked({kPassword}), prompt));
-    EXPECT_EQ(s.columnSets[1], Set({2}));
+    EXPECT_EQ(s.columnSets[1], ColumnSetOf({2}));
     EXPECT_FALSE(SetColumnsFromChoice(s, 2, Ticked({}), prompt));
-    EXPECT_EQ(s.columnSets[1], Set({2}));
+    EXPECT_EQ(s.columnSets[1], ColumnSetOf({2}));
     EXPECT_EQ(prompt.messages, std::vector<std::string>{"You must select at least one column"});
     // A stored order shows as boxes without being reordered.
-    s.columnSets[0] = Set({10, 3, 3});
+    s.columnSets[0] = ColumnSetOf({10, 3, 3});
     EXPECT_EQ(ShownColumns(s.columnSets[0]), Ticked({3, 10}));
 
     s.categoryNames[2] = "Money";
-    s.columnSets[2] = Set({1});
+    s.columnSets[2] = ColumnSetOf({1});
     RestoreCategoryDefaults(s, 3);
-    EXPECT_EQ(s.columnSets[2], Set({0, 5, 6, 7, 8, 10}));
+    EXPECT_EQ(s.columnSets[2], ColumnSetOf({0, 5, 6, 7, 8, 10}));
     EXPECT_EQ(s.categoryNames[2], "Banking");
-    EXPECT_EQ(s.columnSets[0], Set({10, 3, 3}));
+    EXPECT_EQ(s.columnSets[0], ColumnSetOf({10, 3, 3}));
 }
 
 TEST(Columns, NamesLabelsAndIcons) {
@@ -209,7 +201,7 @@ TEST_F(OptionsSessionTest, CancelWritesNothingAndBringsEverythingBack) {
     session.SetFlag(&CSettings::sysTrayIcon, false);
     session.SelectCategory(4);
     EXPECT_FALSE(session.ClickColumnBox(Ticked({})));  // refused: the stored order is kept
-    EXPECT_EQ(settings.columnSets[3], Set({4, 3}));
+    EXPECT_EQ(settings.columnSets[3], ColumnSetOf({4, 3}));
     EXPECT_TRUE(session.SetColumnIcon(kTitle, 3));
     session.RestoreNamesAndIcons();
     applied.clear();
