@@ -8,6 +8,7 @@
 #include <wx/tglbtn.h>
 #include <wx/uiaction.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -73,6 +74,17 @@ class OptionsSheetTest : public ::testing::Test {
             wxYield();
             wxMilliSleep(20);
         }
+    }
+    // Lets the display deliver events until `done` holds (two seconds at most).
+    static bool Until(const std::function<bool()>& done) {
+        for (int i = 0; i < 100 && !done(); ++i) {
+            wxYield();
+            wxMilliSleep(20);
+        }
+        return done();
+    }
+    static bool FocusReaches(wxWindow* window) {
+        return Until([window] { return wxWindow::FindFocus() == window; });
     }
     static void Click(wxWindow* control, wxEventType type) {
         wxCommandEvent event(type, control->GetId());
@@ -168,34 +180,28 @@ TEST_F(OptionsSheetTest, KeyboardChangesPagesFocusesTheFirstControlAndEnterIsOk)
     wxUIActionSimulator keys;
     // Esc forgets a change and writes nothing.
     Open().Raise();
-    Settle();
-    EXPECT_EQ(wxWindow::FindFocus(), sheet->FindWindow(optid::kClearClipboard));
+    EXPECT_TRUE(FocusReaches(sheet->FindWindow(optid::kClearClipboard)));
     keys.Char(' ');
     keys.Char(WXK_ESCAPE);
-    Settle();
-    EXPECT_FALSE(sheet->IsShown());
+    EXPECT_TRUE(Until([this] { return !sheet->IsShown(); }));
     EXPECT_FALSE(context->settings.clearClipboard);
     EXPECT_EQ(ConfFile(), kStoredSettings);
     sheet->Destroy();
 
     COptionsPropSheet& s = Open();
     s.Raise();
-    Settle();
+    EXPECT_TRUE(FocusReaches(s.FindWindow(optid::kClearClipboard)));
     keys.Char(WXK_PAGEDOWN, wxMOD_CONTROL);
-    Settle();
+    EXPECT_TRUE(FocusReaches(s.FindWindow(optid::kShowTrayIcon)));
     EXPECT_EQ(s.Book()->GetSelection(), 1);
-    EXPECT_EQ(wxWindow::FindFocus(), s.FindWindow(optid::kShowTrayIcon));
     keys.Char(WXK_PAGEDOWN, wxMOD_CONTROL);
-    Settle();
-    EXPECT_EQ(wxWindow::FindFocus(), s.FindWindow(optid::kCategoryName));
+    EXPECT_TRUE(FocusReaches(s.FindWindow(optid::kCategoryName)));
     keys.Text("Cards");
     keys.Char(WXK_TAB);
-    Settle();
-    EXPECT_EQ(wxWindow::FindFocus(), s.ColumnSettings()->ColumnBox(kDescription));
+    EXPECT_TRUE(FocusReaches(s.ColumnSettings()->ColumnBox(kDescription)));
     keys.Char(' ');
     keys.Char(WXK_RETURN);
-    Settle();
-    EXPECT_FALSE(s.IsShown());
+    EXPECT_TRUE(Until([&s] { return !s.IsShown(); }));
     EXPECT_NE(ConfFile().find("CategoryName0=Cards"), std::string::npos);
     EXPECT_NE(ConfFile().find("Columns1=1,2,9,10,"), std::string::npos);
 }
