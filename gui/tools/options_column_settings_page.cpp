@@ -3,6 +3,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/dcclient.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -17,16 +18,29 @@
 namespace vk {
 namespace {
 
-// Names longer than the edit takes come only from an edited settings file; they are shown
-// cut so that the page keeps its size.
-constexpr std::size_t kShownNameChars = kMaxCategoryNameBytes;
+// Long names, or names of wide letters, are shown cut with "…" where room is short, so that
+// the page keeps its size; the tooltips and the edit show them whole.
+constexpr std::size_t kShownNameChars = 64;
+constexpr int kBoxLabelWidth = 170;
+constexpr int kButtonLabelWidth = 140;
+constexpr int kFrameLabelWidth = 320;
+constexpr int kChoiceEntryWidth = 160;
 
 constexpr std::array<int, kCategoryCount> kCategoryButtonIds = {
     optid::kCategory1Button, optid::kCategory2Button, optid::kCategory3Button,
     optid::kCategory4Button};
 
-wxString Label(const std::string& name) {
-    return ToWx(LabelText(ShortName(name, kShownNameChars)));
+// `label` cut to `width` (independent pixels) in `control`'s font; "&&" counts as one "&".
+wxString Fitted(wxWindow* control, const std::string& label, int width,
+                wxEllipsizeMode mode = wxELLIPSIZE_END,
+                int flags = wxELLIPSIZE_FLAGS_PROCESS_MNEMONICS) {
+    wxClientDC dc(control);
+    dc.SetFont(control->GetFont());
+    return wxControl::Ellipsize(ToWx(label), dc, mode, control->FromDIP(width), flags);
+}
+
+std::string ShownLabel(const std::string& name) {
+    return LabelText(ShortName(name, kShownNameChars));
 }
 
 }  // namespace
@@ -127,7 +141,9 @@ void CColumnSettingsPage::Refresh() {
     ShowColumnBoxes();
     const CSettings& s = session_.Settings();
     for (int field = 0; field < kListFieldCount; ++field)
-        ColumnBox(field)->SetLabel(Label(s.columnNames[static_cast<std::size_t>(field)]));
+        ColumnBox(field)->SetLabel(
+            Fitted(ColumnBox(field), ShownLabel(s.columnNames[static_cast<std::size_t>(field)]),
+                   kBoxLabelWidth));
     Layout();
 }
 
@@ -137,14 +153,15 @@ void CColumnSettingsPage::ShowCategoryNames() {
     for (int category = 1; category <= kCategoryCount; ++category) {
         const std::string& name = s.categoryNames[static_cast<std::size_t>(category - 1)];
         wxToggleButton* button = CategoryButton(category);
-        button->SetLabel(Label(name));
+        button->SetLabel(Fitted(button, ShownLabel(name), kButtonLabelWidth));
         button->SetToolTip(ToWx(ShortName(name, kStoredTextBytes)));
         button->SetValue(category == current);
     }
     const std::string& name = s.categoryNames[static_cast<std::size_t>(current - 1)];
     name_->ChangeValue(ToWx(name));
     nameTyped_ = false;
-    frame_->SetLabel(ToWx(ColumnsFrameText(ShortName(name, kShownNameChars))));
+    frame_->SetLabel(Fitted(frame_, ColumnsFrameText(ShortName(name, kShownNameChars)),
+                            kFrameLabelWidth, wxELLIPSIZE_MIDDLE));
 }
 
 void CColumnSettingsPage::ShowColumnBoxes() {
@@ -158,9 +175,11 @@ void CColumnSettingsPage::FillDefaultCategories() {
     const int selected = defaultCategory_->GetSelection();
     defaultCategory_->Clear();
     for (int category = 1; category <= kCategoryCount; ++category) {
-        defaultCategory_->Append(ToWx(
+        defaultCategory_->Append(Fitted(
+            defaultCategory_,
             ShortName(session_.Settings().categoryNames[static_cast<std::size_t>(category - 1)],
-                      kShownNameChars)));
+                      kShownNameChars),
+            kChoiceEntryWidth, wxELLIPSIZE_END, wxELLIPSIZE_FLAGS_NONE));
     }
     if (selected != wxNOT_FOUND) defaultCategory_->SetSelection(selected);
 }

@@ -34,7 +34,7 @@ CPreferencesPage::CPreferencesPage(wxWindow* parent, COptionsSession& session)
     clear_ = AddFlagBox(box, optid::kClearClipboard,
                         "Clear passwords from clipboard after:", &CSettings::clearClipboard);
     seconds_ = new wxTextCtrl(box, optid::kSecondsEdit, ToWx(std::to_string(s.clearSeconds)));
-    seconds_->SetMinSize(wxSize(FromDIP(64), -1));
+    seconds_->SetMinSize(wxSize(FromDIP(80), -1));
     spin_ =
         new wxSpinButton(box, optid::kSecondsSpin, wxDefaultPosition, wxDefaultSize, wxSP_VERTICAL);
     spin_->SetRange(static_cast<int>(kMinSpinSeconds), static_cast<int>(kMaxSpinSeconds));
