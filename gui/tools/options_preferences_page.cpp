@@ -7,7 +7,6 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/time.h>
 
 #include "gui/tools/options_ids.h"
 #include "gui/ui/wx_text.h"
@@ -111,8 +110,7 @@ void CPreferencesPage::OnSecondsTyped() {
 }
 
 void CPreferencesPage::Spin(bool up) {
-    const std::uint32_t step =
-        acceleration_.Step(static_cast<std::uint64_t>(wxGetLocalTimeMillis().GetValue()));
+    const std::uint32_t step = acceleration_.Step(clock_.TickMs());
     const std::uint32_t value = SpinSeconds(session_.Settings().clearSeconds, up, step);
     seconds_->SetValue(ToWx(std::to_string(value)));
     seconds_->SetInsertionPointEnd();

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/tools/options.h"
 #include "gui/tools/options_page.h"
+#include "platform/steady_clock.h"
 
 class wxCheckBox;
 class wxComboBox;
@@ -32,6 +33,7 @@ class CPreferencesPage : public COptionsPage {
     wxSpinButton* spin_ = nullptr;
     wxComboBox* expiration_ = nullptr;
     CSpinAcceleration acceleration_;
+    CSteadyClock clock_;
 };
 
 }  // namespace vk
