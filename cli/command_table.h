@@ -39,5 +39,6 @@ class CommandTable {
 void AddFileCommands(CommandTable& table);       // info, ls, show, export, import
 void AddPasswordCommands(CommandTable& table);   // create, passwd
 void AddGeneratorCommands(CommandTable& table);  // generate, words
+void AddReportCommands(CommandTable& table);     // report
 
 }  // namespace vk::cli

@@ -33,8 +33,7 @@ std::string NotesLine(const std::string& notes) {
 class CReportRun {
   public:
     CReportRun(const ReportRequest& request, IReportCanvas& canvas)
-        : r_(request),
-          printer_(canvas, ReportFontSizeOrDefault(request.options.fontSize)) {}
+        : r_(request), printer_(canvas, ReportFontSizeOrDefault(request.options.fontSize)) {}
 
     CReportDocument Run() {
         printer_.SetHeading(TextAsUtf8(r_.options.heading));
@@ -98,7 +97,8 @@ class CReportRun {
         if (columns.empty()) return;
         std::vector<std::string> headings;
         for (int field : columns)
-            headings.push_back(TextAsUtf8(r_.settings.columnNames[static_cast<std::size_t>(field)]));
+            headings.push_back(
+                TextAsUtf8(r_.settings.columnNames[static_cast<std::size_t>(field)]));
         printer_.SetColumnHeadings(std::move(headings));
 
         const CFolder& folder = *FolderOf(&node);
@@ -129,8 +129,7 @@ class CReportRun {
             printer_.EndRow();
             if (r_.items.comments && !record[kNotes].empty()) {
                 bar_ = false;
-                printer_.PrintLine(TextAsUtf8(NotesLine(record[kNotes])), ReportAlign::kLeft,
-                                   true);
+                printer_.PrintLine(TextAsUtf8(NotesLine(record[kNotes])), ReportAlign::kLeft, true);
             }
             printer_.HalfLine();
         }

@@ -163,9 +163,8 @@ TEST_F(ReportTest, OnlyTickedFoldersWithSomethingToShowPrint) {
     Add(shown, "", "")[kUrl] = "url";  // nothing in the category's columns
     Add(Folder("Shown~Empty"), "", "")[kUrl] = "x";
     Add(Folder("Unticked"), "hidden");
-    const CReportDocument doc = Run([&](CReportSelection& s) {
-        s.SetTicked(tree.TopLevel()[1].get(), false);
-    });
+    const CReportDocument doc =
+        Run([&](CReportSelection& s) { s.SetTicked(tree.TopLevel()[1].get(), false); });
     EXPECT_EQ(Find(doc, "Empty"), nullptr);
     EXPECT_EQ(Find(doc, "hidden"), nullptr);
     EXPECT_EQ(Find(doc, "secret"), nullptr);
@@ -179,8 +178,7 @@ TEST_F(ReportTest, OnlyTickedFoldersWithSomethingToShowPrint) {
     for (const ReportOp& op : all.Page(0))
         if (op.font.underline && headings.size() < 7) headings.push_back(op.text);
     EXPECT_EQ(headings, (std::vector<std::string>{"Description", "Username", "Password",
-                                                  "Date assi...", "Date expires", "URL",
-                                                  "Email"}));
+                                                  "Date assi...", "Date expires", "URL", "Email"}));
 }
 
 TEST_F(ReportTest, ABlankLineNeverOpensAPage) {
@@ -216,8 +214,9 @@ TEST(ReportSelection, ClearingClearsTheSubtreeTickingTicksOnlyTheFolder) {
 
 TEST(ReportOptions, FontSizeFromTypedTextAndHeading) {
     const std::pair<const char*, int> cases[] = {
-        {"4", 6},  {"40", 30}, {"", 6},    {"abc", 6}, {" 9pt", 9},
-        {"+7", 7}, {"-12", 6}, {"11.9", 11}, {"99999999999999999999999999", 30}};
+        {"4", 6},   {"40", 30},   {"", 6},
+        {"abc", 6}, {" 9pt", 9},  {"+7", 7},
+        {"-12", 6}, {"11.9", 11}, {"99999999999999999999999999", 30}};
     for (const auto& [text, size] : cases) EXPECT_EQ(ReportFontSizeFromText(text), size) << text;
     EXPECT_EQ(ReportFontSizeOrDefault(std::nullopt), 8);
     EXPECT_EQ(ReportHeadingFor("/home/me/My file.vk"), "Vaultkeep - My file.vk");
