@@ -15,6 +15,7 @@
 #include "gui/editor/password_editor_dlg.h"
 #include "gui/tools/generator_commands.h"
 #include "gui/tools/options_commands.h"
+#include "gui/tools/report_commands.h"
 #include "gui/ui/artwork.h"
 #include "gui/ui/wx_text.h"
 
@@ -86,6 +87,7 @@ void CMainWindow::AddCommands() {
     });
     AddGeneratorCommands(commands_, context_, this);
     AddOptionsCommands(commands_, context_, this);
+    AddReportCommands(commands_, context_, this);
 }
 
 void CMainWindow::BuildMenus() {
