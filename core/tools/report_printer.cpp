@@ -7,7 +7,8 @@ namespace {
 
 constexpr char kEllipsis[] = "...";
 constexpr int kRuleDrop = 4;  // device units between the heading line and the rule
-constexpr int kBarInset = 2;  // device units the grey band keeps from the lines around it
+constexpr int kBarInset = 2;
+constexpr int kHeadingsWithFirstRow = 5;  // lines: headings, two blanks, name, row  // device units the grey band keeps from the lines around it
 
 // Control characters would show as boxes or break the line: each becomes a blank.
 std::string Printable(const std::string& text) {
@@ -180,7 +181,9 @@ void CReportPrinter::DrawHeadingsRow() {
 void CReportPrinter::PrintColumnHeadings() {
     const ReportFont saved = font_;
     SetFont(true, false, true);
-    if (pages_.empty() || y_ + TextHeight() > PageEnd()) {
+    // Headings never stand alone at the foot of a page: they keep the room for the blank
+    // line, the folder's name and its first row below them.
+    if (pages_.empty() || y_ + kHeadingsWithFirstRow * TextHeight() > PageEnd()) {
         NewPage();  // its header carries the headings
     } else {
         DrawHeadingsRow();
