@@ -8,7 +8,8 @@ namespace {
 constexpr char kEllipsis[] = "...";
 constexpr int kRuleDrop = 4;  // device units between the heading line and the rule
 constexpr int kBarInset = 2;
-constexpr int kHeadingsWithFirstRow = 5;  // lines: headings, two blanks, name, row  // device units the grey band keeps from the lines around it
+constexpr int kHeadingsWithFirstRow = 5;  // lines: headings, two blanks, name, row  // device units
+                                          // the grey band keeps from the lines around it
 
 // Control characters would show as boxes or break the line: each becomes a blank.
 std::string Printable(const std::string& text) {

@@ -16,17 +16,11 @@
 #include "gui/ui/wx_date_format.h"
 #include "tests/gui/modal_answer.h"
 #include "tests/support/mem_file_system.h"
+#include "tests/support/null_services.h"
 #include "tests/support/scripted_prompt.h"
 
 namespace vk {
 namespace {
-
-class NullClipboard : public IClipboard {
-  public:
-    bool SetText(const std::string&) override { return true; }
-    bool GetText(std::string*) override { return false; }
-    bool Clear() override { return true; }
-};
 
 class FixedClock : public IClock, public IDateClock {
   public:
@@ -80,7 +74,7 @@ class ReportDialogTest : public ::testing::Test {
     test::MemFileSystem fs;
     test::ScriptedPrompt prompt;
     CWxDateFormat dates;
-    NullClipboard clipboard;
+    test::NullClipboard clipboard;
     FixedClock clock;
     CAppContext context;
     CReportDlg* dialog = nullptr;
