@@ -5,6 +5,7 @@
 #include <wx/dcmemory.h>
 #include <wx/filedlg.h>
 #include <wx/imaglist.h>
+#include <wx/printdlg.h>
 #include <wx/renderer.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
@@ -284,10 +285,13 @@ void CReportDlg::Print() {
     printData_.EnablePageNumbers(false);
     printData_.EnablePrintToFile(false);
     printData_.EnableSelection(false);
+    wxPrintDialog ask(this, &printData_);
+    if (ask.ShowModal() != wxID_OK) return;
+    printData_ = ask.GetPrintDialogData();
     wxPrinter printer(&printData_);
     auto printout = MakePrintout();
     CWaitCursor wait(this);
-    if (printer.Print(this, printout.get(), true)) printData_ = printer.GetPrintDialogData();
+    printer.Print(this, printout.get(), false);
 }
 
 void CReportDlg::Preview() {
