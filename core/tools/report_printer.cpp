@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
+#include "core/shell/text_encoding.h"
+
 namespace vk {
 namespace {
 
 constexpr char kEllipsis[] = "...";
 constexpr int kRuleDrop = 4;  // device units between the heading line and the rule
 constexpr int kBarInset = 2;
+constexpr std::size_t kMaxShownBytes = 4096;
 constexpr int kHeadingsWithFirstRow = 5;  // lines: headings, two blanks, name, row  // device units
                                           // the grey band keeps from the lines around it
 
@@ -89,9 +92,13 @@ void CReportPrinter::SetColumnHeadings(std::vector<std::string> headings) {
     columns_ = std::move(headings);
 }
 
-std::string CReportPrinter::Fit(const std::string& text, int width) {
+std::string CReportPrinter::Fit(const std::string& whole, int width) {
     if (width <= 0) return {};
-    if (Width(text) <= width) return text;
+    // No line shows this much: a longer text is cut without measuring all of it.
+    const bool tooLong = whole.size() > kMaxShownBytes;
+    std::string text = whole.substr(0, tooLong ? kMaxShownBytes : whole.size());
+    if (tooLong) text.resize(CompleteUtf8Prefix(text));
+    if (!tooLong && Width(text) <= width) return text;
     const std::vector<std::size_t> starts = CharacterStarts(text);
     // The most characters that still leave room for the ellipsis.
     std::size_t low = 0, high = starts.size() - 1;

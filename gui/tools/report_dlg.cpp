@@ -128,6 +128,7 @@ wxSizer* CReportDlg::MakeFolderGroup() {
         // Read once the tree has finished with the click.
         CallAfter([this, item] { ToggleFolder(item); });
     });
+    tree_->Bind(wxEVT_TREE_BEGIN_LABEL_EDIT, [](wxTreeEvent& e) { e.Veto(); });
     tree_->Bind(wxEVT_TREE_KEY_DOWN, [this](wxTreeEvent& e) {
         if (e.GetKeyCode() == WXK_SPACE && tree_->GetSelection().IsOk())
             ToggleFolder(tree_->GetSelection());

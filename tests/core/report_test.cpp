@@ -130,7 +130,8 @@ TEST_F(ReportTest, TooLongTextsEndInAnEllipsisWithinTheirBox) {
     CRecord& r = Add(Folder("A"), std::string(200, 'd'));
     r[kNotes] = std::string(300, 'n') + "\r\nmore";
     Add(0, "short")[kNotes] = "one\r\ntwo\nthree";
-    Add(0, "\xc3\xa9t\xc3\xa9")[kUsername] = std::string(40, '\xe2') + "";  // not UTF-8
+    Add(0, "\xc3\xa9t\xc3\xa9")[kUsername] = std::string(40, '\xe2');  // not UTF-8
+    Add(0, "huge")[kNotes] = std::string(1 << 20, 'h');
     const CReportDocument doc = Run();
     int cut = 0;
     for (const ReportOp& op : doc.Page(0)) {
@@ -140,7 +141,7 @@ TEST_F(ReportTest, TooLongTextsEndInAnEllipsisWithinTheirBox) {
         EXPECT_LE(measure.TextWidth(op.text), op.box.Width()) << op.text;
         if (op.text.size() > 3 && op.text.substr(op.text.size() - 3) == "...") ++cut;
     }
-    EXPECT_EQ(cut, 3);  // the description, the long notes and the odd user name
+    EXPECT_EQ(cut, 4);  // the description, the long notes, the odd user name, the huge notes
     EXPECT_NE(Find(doc, "one twothree"), nullptr);
     EXPECT_NE(Find(doc, "\xc3\xa9t\xc3\xa9"), nullptr);
 }
