@@ -311,9 +311,11 @@ void CReportDlg::Preview() {
 
 void CReportDlg::SaveAsPdf() {
     if (!TakeChoices()) return;
-    std::string name = FileNamePart(context_.store.filePath);
+    const std::string& file = context_.store.filePath;
+    std::string name = FileNamePart(file);
+    const std::string folder = file.substr(0, file.size() - name.size());
     if (const auto dot = name.rfind('.'); dot != std::string::npos && dot > 0) name.resize(dot);
-    wxFileDialog picker(this, "Save report as PDF", "", ToWx(name + ".pdf"),
+    wxFileDialog picker(this, "Save report as PDF", ToWx(folder), ToWx(name + ".pdf"),
                         "PDF files (*.pdf)|*.pdf|All files (*)|*",
                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (picker.ShowModal() != wxID_OK) return;
