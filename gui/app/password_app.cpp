@@ -122,6 +122,14 @@ bool CPasswordApp::OnInit() {
     c.clipboard.onPending = [this] { UpdateClipboardTimer(); };
     c.applyClipboardTimer = [this] { UpdateClipboardTimer(); };
     if (c.settings.sysTrayIcon) tray_->AddIcon();
+    c.applyTrayIcon = [this] {
+        if (context_->settings.sysTrayIcon)
+            tray_->AddIcon();
+        else
+            tray_->RemoveFromTray();
+        // "&Close editor" is there only while the icon is.
+        if (mainWindow_) mainWindow_->UpdateMenus();
+    };
 
     const CommandLine commandLine = ParseCommandLine(arguments);
     if (commandLine.kind == CommandLine::Kind::kFile) c.store.filePath = commandLine.path;
