@@ -11,8 +11,8 @@ SystemTime CLocalCalendarClock::Now() {
     std::tm local{};
     SystemTime t;
     if (!localtime_r(&seconds, &local)) return t;
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        now.time_since_epoch() % std::chrono::seconds(1))
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch() %
+                                                                          std::chrono::seconds(1))
                         .count();
     t.year = static_cast<std::uint16_t>(local.tm_year + 1900);
     t.month = static_cast<std::uint16_t>(local.tm_mon + 1);

@@ -32,8 +32,8 @@ std::vector<std::string> CAutoCompleteList::Matches(std::string_view typed, bool
     return found;
 }
 
-void FillAutoComplete(CAutoCompleteList& list, const CPasswordStore& store,
-                      const CFolderTree& tree, const CSettings& settings) {
+void FillAutoComplete(CAutoCompleteList& list, const CPasswordStore& store, const CFolderTree& tree,
+                      const CSettings& settings) {
     list.Clear();
     if (!settings.autoComplete) return;
     tree.ForEachPreOrder([&](CFolderTree::Node& node) {

@@ -40,7 +40,7 @@ class CAutoCompleteList {
 // Fills the list from the file: every non-empty text of every column shown in its folder's
 // category, in every record of every folder, passwords left out while they are masked. With
 // the AutoComplete setting off the list stays empty.
-void FillAutoComplete(CAutoCompleteList& list, const CPasswordStore& store,
-                      const CFolderTree& tree, const CSettings& settings);
+void FillAutoComplete(CAutoCompleteList& list, const CPasswordStore& store, const CFolderTree& tree,
+                      const CSettings& settings);
 
 }  // namespace vk

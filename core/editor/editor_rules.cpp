@@ -45,8 +45,7 @@ bool IsEnabledInEditor(int id, const EditorFacts& f) {
 }
 
 std::string FolderStatusText(const std::string& folderName, std::size_t records) {
-    return FormatText(msg::kFolderStatusFormat, folderName.c_str(),
-                      static_cast<unsigned>(records));
+    return FormatText(msg::kFolderStatusFormat, folderName.c_str(), static_cast<unsigned>(records));
 }
 
 std::string ColumnsStatusText(const std::string& categoryName) {

@@ -9,8 +9,8 @@ namespace vk {
 
 // What the editor's enabling rules look at.
 struct EditorFacts {
-    bool filePresent = false;    // the file's path names an existing file
-    bool foldersExist = false;   // the tree holds at least one folder
+    bool filePresent = false;   // the file's path names an existing file
+    bool foldersExist = false;  // the tree holds at least one folder
     bool folderSelected = false;
     bool recordsExist = false;   // the grid has at least one row
     bool urlText = false;        // the URL box is not empty
@@ -49,8 +49,18 @@ std::vector<unsigned> SelectionAfterClick(const std::vector<unsigned>& selection
                                           int clickedRow, ClickKind kind);
 
 // Moving the current cell with the keys of the grid and the mouse wheel.
-enum class GridKey { kUp, kDown, kLeft, kRight, kHome, kEnd, kPageUp, kPageDown, kWheelUp,
-                     kWheelDown };
+enum class GridKey {
+    kUp,
+    kDown,
+    kLeft,
+    kRight,
+    kHome,
+    kEnd,
+    kPageUp,
+    kPageDown,
+    kWheelUp,
+    kWheelDown
+};
 struct GridMove {
     enum Action { kNone, kMove, kAddRecord } action = kNone;
     int row = -1;

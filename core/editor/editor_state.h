@@ -29,7 +29,7 @@ struct CEditorState {
     int recordSortColumn = -1;  // -1 counts as the first column
     bool recordsDescending = false;
     bool foldersDescending = false;
-    int searchPosition = -1;           // the record the item search found last
+    int searchPosition = -1;             // the record the item search found last
     int foundField = control::kNoField;  // the field box the search jumped to
     bool foundHighlight = false;
     int lastGridRow = -1;  // the row Tab left for the URL box

@@ -195,8 +195,9 @@ void CFolderTree::Move(Node* dragged, Node* target, CPasswordStore& store) {
     if (!dragged || !dragged->parent) return;
     Node* newParent = target ? target : &root_;
     auto& siblings = dragged->parent->children;
-    const auto at = std::find_if(siblings.begin(), siblings.end(),
-                                 [&](const std::unique_ptr<Node>& n) { return n.get() == dragged; });
+    const auto at =
+        std::find_if(siblings.begin(), siblings.end(),
+                     [&](const std::unique_ptr<Node>& n) { return n.get() == dragged; });
     if (at == siblings.end()) return;
     std::unique_ptr<Node> moved = std::move(*at);
     siblings.erase(at);

@@ -10,8 +10,7 @@ namespace vk {
 
 int CompareDates(const SystemTime& a, const SystemTime& b) {
     const auto key = [](const SystemTime& t) {
-        return std::make_tuple(t.year, t.month, t.day, t.hour, t.minute, t.second,
-                               t.milliseconds);
+        return std::make_tuple(t.year, t.month, t.day, t.hour, t.minute, t.second, t.milliseconds);
     };
     return key(a) < key(b) ? -1 : key(b) < key(a) ? 1 : 0;
 }
@@ -19,16 +18,17 @@ int CompareDates(const SystemTime& a, const SystemTime& b) {
 bool SortRecords(CRecordList& records, int field, bool descending) {
     if (field < 0 || field >= kFieldCount || records.size() < 2) return false;
     const bool byDate = field == kDateAssigned || field == kDateExpires;
-    const std::size_t n = records.size();
+    const CRecordList& list = records;  // read without making the list this copy's own
+    const std::size_t n = list.size();
     // The keys are made once: comparing would otherwise convert each text again and again.
     std::vector<std::string> keys(byDate ? 0 : n);
     std::vector<bool> blank(n);
     for (std::size_t i = 0; i < n; ++i) {
-        blank[i] = records[i].IsEmpty();
-        if (!byDate) keys[i] = NoCaseKey(records[i][field]);
+        blank[i] = list[i].IsEmpty();
+        if (!byDate) keys[i] = NoCaseKey(list[i][field]);
     }
     const auto dateOf = [&](std::size_t i) -> const SystemTime& {
-        return field == kDateAssigned ? records[i].dateAssigned : records[i].dateExpires;
+        return field == kDateAssigned ? list[i].dateAssigned : list[i].dateExpires;
     };
     std::vector<std::size_t> order(n);
     std::iota(order.begin(), order.end(), std::size_t{0});
