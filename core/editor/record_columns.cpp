@@ -15,6 +15,16 @@ std::vector<GridColumn> GridColumnsFor(const CSettings& settings, std::int32_t c
     return columns;
 }
 
+int GridColumnOfSlot(const CSettings& settings, std::int32_t category, int slot) {
+    const ColumnSet& set = settings.ColumnsOf(category);
+    if (slot < 0 || slot >= kColumnSlotCount) return -1;
+    const auto shows = [](std::int32_t field) { return field >= 0 && field < kListFieldCount; };
+    if (!shows(set[static_cast<std::size_t>(slot)])) return -1;
+    int column = 0;
+    for (int s = 0; s < slot; ++s) column += shows(set[static_cast<std::size_t>(s)]) ? 1 : 0;
+    return column;
+}
+
 std::string CellText(const CRecord& record, int field, bool mask, IDateFormat& dates) {
     if (field == kDateAssigned) return dates.DateText(record.dateAssigned);
     if (field == kDateExpires) return dates.DateText(record.dateExpires);

@@ -23,6 +23,10 @@ struct GridColumn {
 // set that names a list field, in slot order, titled with the field's column name.
 std::vector<GridColumn> GridColumnsFor(const CSettings& settings, std::int32_t category);
 
+// The grid column that shows slot `slot` of `category`'s column set: the number of slots
+// before it that name a list field. -1 when the slot names none.
+int GridColumnOfSlot(const CSettings& settings, std::int32_t category, int slot);
+
 // The text of a record's cell: the date text for the two date fields (empty without a date),
 // "*****" for a non-empty password while masking, else the field's text.
 std::string CellText(const CRecord& record, int field, bool mask, IDateFormat& dates);

@@ -54,6 +54,10 @@ wxBitmap RecordBitmap();
 // invalid for any other field.
 wxBitmap ColumnIcon(int field);
 
+// The 16x16 picture of an editor button, by the button's command number (Add folder 1010 ..
+// Send e-mail 1034); invalid for a command without one.
+wxBitmap ButtonBitmap(int command);
+
 // The picture with resource number `resourceId`: the ids above, and the eleven column icons 185,
 // 183, 184, 256, 257, 258, 259, 260, 261, 214, 215. The two icons come at 32x32, the size
 // dialogs and the large window icon show. An unknown id gives an invalid bitmap.

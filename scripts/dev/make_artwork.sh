@@ -43,6 +43,21 @@ field_account     field_account.svg   16    16
 field_phone       field_phone.svg     16    16
 field_date_assigned field_date_assigned.svg 16 16
 field_date_expires  field_date_expires.svg  16 16
+button_add_folder          button_add_folder.svg 16 16
+button_add_subfolder       button_add_subfolder.svg 16 16
+button_delete_folder       button_delete_folder.svg 16 16
+button_rename_folder       button_rename_folder.svg 16 16
+button_search_folders      button_search_folders.svg 16 16
+button_add_item            button_add_item.svg 16 16
+button_delete_item         button_delete_item.svg 16 16
+button_edit_item           button_edit_item.svg 16 16
+button_search_items        button_search_items.svg 16 16
+button_generate            button_generate.svg 16 16
+button_import              button_import.svg 16 16
+button_export              button_export.svg 16 16
+button_report              button_report.svg 16 16
+button_launch_url          button_launch_url.svg 16 16
+button_send_email          button_send_email.svg 16 16
 '
 
 # The desktop's program icon "vaultkeep": each size from the drawing made for it.
