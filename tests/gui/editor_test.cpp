@@ -68,11 +68,35 @@ TEST_F(EditorTest, FoldersShowTheirCategoryColumnsMaskedAndCounted) {
     EXPECT_EQ(Status(1), "Folder: Software    Records: 0");
     EXPECT_FALSE(editor.Boxes()->Notes()->IsEnabled());
 
+    // The category submenu names the categories and checks the shown folder's.
+    Select(0);
+    window->UpdateMenus();
+    EXPECT_EQ(Item(cmd::kSetColumnsFirst + 2)->GetItemLabelText(), "Banking");
+    EXPECT_TRUE(Item(cmd::kSetColumnsFirst + 2)->IsChecked());
+    EXPECT_FALSE(Item(cmd::kSetColumnsFirst)->IsChecked());
+
     // The quick-access dialog can show a record in the editor.
     context.jumpToRecord(2, 1, 1);
     EXPECT_EQ(Tree().GetSelection(), ItemOf(2));
     EXPECT_EQ(editor.State().currentRow, 1);
     EXPECT_EQ(editor.State().currentColumn, 1);
+}
+
+TEST_F(EditorTest, FieldBoxesKeepTheirBytesAndStoreWhatIsDropped) {
+    CPasswordEditorDlg& editor = OpenFile();
+    CFieldBoxes& boxes = *editor.Boxes();
+    // A dropped text counts as typed: the notes are stored at once, the file is modified.
+    boxes.TakeDrop(boxes.Notes(), "dropped note");
+    EXPECT_EQ(context.store.folders[0].records[0][kNotes], "dropped note");
+    EXPECT_TRUE(context.store.modified);
+    // The URL box keeps the 64 bytes the file holds, never half a character.
+    boxes.TakeDrop(boxes.Url(), wxString::FromUTF8(std::string(63, 'a') + "\xC3\xA9"));
+    EXPECT_EQ(CFieldBoxes::TextOf(boxes.Url()), std::string(63, 'a'));
+    EXPECT_TRUE(editor.Button(cmd::kLaunchUrl) != nullptr);
+    // The URL is stored when the record is left.
+    editor.MoveToCell(1, 0);
+    EXPECT_EQ(context.store.folders[0].records[0][kUrl], std::string(63, 'a'));
+    EXPECT_TRUE(boxes.Url()->IsEmpty());
 }
 
 TEST_F(EditorTest, HeaderClicksSortRecordsAndFolders) {
