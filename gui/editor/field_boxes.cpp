@@ -26,12 +26,16 @@ constexpr std::size_t kNotesBytes = 1023;
 // A dropped file's path is taken up to the longest path the system names.
 constexpr std::size_t kDroppedPathBytes = 260;
 
-// Completes what is typed from the file's texts.
+// Completes what is typed from the file's texts. The list shows the first rows in order;
+// typing more narrows it down.
 class CFieldCompleter : public wxTextCompleterSimple {
   public:
     explicit CFieldCompleter(const CAutoCompleteList& list) : list_(list) {}
     void GetCompletions(const wxString& prefix, wxArrayString& res) override {
-        for (const std::string& text : list_.Matches(FromWx(prefix))) res.push_back(ToWx(text));
+        for (const std::string& text : list_.Matches(FromWx(prefix))) {
+            if (res.size() == CAutoCompleteList::kVisibleRows) break;
+            res.push_back(ToWx(text));
+        }
     }
 
   private:
@@ -136,6 +140,7 @@ void CFieldBoxes::TakeDrop(wxTextCtrl* box, const wxString& text) {
 }
 
 void CFieldBoxes::OnText(wxCommandEvent& event) {
+    event.Skip();  // the completer follows the text too
     if (showing_) return;
     auto* box = static_cast<wxTextCtrl*>(event.GetEventObject());
     CutEditToBytes(*box, FieldBoxLimit(box->GetId()));
