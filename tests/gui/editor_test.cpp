@@ -148,7 +148,14 @@ TEST_F(EditorTest, SplitterPositionsAreKeptInTheSettings) {
 
 TEST_F(EditorTest, FolderDragMovesRefusesAndUndoes) {
     OpenFile();
-    Tree().ExpandAllFolders();
+    // Resting on a closed folder with subfolders opens it.
+    Tree().BeginFolderDrag(ItemOf(3));
+    Tree().WarpPointer(PointOf(0).x, PointOf(0).y);
+    Tree().FolderDragMotion(PointOf(0));
+    Tree().FolderDragTick();
+    EXPECT_TRUE(Tree().IsExpanded(ItemOf(0)));
+    Tree().DropFolder(PointOf(3));  // onto itself: nothing
+    EXPECT_FALSE(context.store.undo.CanUndo());
     // Cards goes to Internet; the file's paths follow.
     Tree().BeginFolderDrag(ItemOf(1));
     ASSERT_TRUE(Tree().IsDraggingFolder());
