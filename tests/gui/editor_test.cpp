@@ -80,6 +80,15 @@ TEST_F(EditorTest, FoldersShowTheirCategoryColumnsMaskedAndCounted) {
     EXPECT_EQ(Tree().GetSelection(), ItemOf(2));
     EXPECT_EQ(editor.State().currentRow, 1);
     EXPECT_EQ(editor.State().currentColumn, 1);
+
+    // A new category is kept in the file, so the file is modified; its columns show at once.
+    Select(0);
+    ASSERT_TRUE(window->Commands().Execute(cmd::kSetColumnsFirst + 1));
+    EXPECT_EQ(context.store.folders[0].category, 2);
+    EXPECT_TRUE(context.store.modified);
+    EXPECT_EQ(ColumnTitles().size(), 3u);
+    Select(1);
+    EXPECT_FALSE(window->Commands().IsEnabled(cmd::kSetColumnsFirst));  // not for a subfolder
 }
 
 TEST_F(EditorTest, FieldBoxesKeepTheirBytesAndStoreWhatIsDropped) {
