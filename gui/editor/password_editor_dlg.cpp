@@ -1,7 +1,9 @@
 #include "gui/editor/password_editor_dlg.h"
 
 #include <wx/bmpbuttn.h>
+#include <wx/dcclient.h>
 #include <wx/headerctrl.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/splitter.h>
 #include <wx/statusbr.h>
@@ -61,8 +63,17 @@ CPasswordEditorDlg::CPasswordEditorDlg(wxWindow* parent, CAppContext& context,
     grid_->SetPartnerTree(tree_);
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(folderSplit_, 1, wxEXPAND | wxTOP, 1);
+    sizer->Add(folderSplit_, 1, wxEXPAND | wxTOP, 2);
     SetSizer(sizer);
+    // An etched line along the top parts the editor from the menu bar.
+    Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
+        wxPaintDC dc(this);
+        const int width = GetClientSize().x;
+        dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
+        dc.DrawLine(0, 0, width, 0);
+        dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNHIGHLIGHT)));
+        dc.DrawLine(0, 1, width, 1);
+    });
 
     Bind(wxEVT_SIZE, &CPasswordEditorDlg::OnSize, this);
     for (wxSplitterWindow* bar : {folderSplit_, recordSplit_}) {
