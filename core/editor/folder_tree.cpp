@@ -1,5 +1,11 @@
 #include "core/editor/folder_tree.h"
 
+#include <algorithm>
+#include <unordered_set>
+
+#include "core/editor/text_order.h"
+#include "core/shell/search_match.h"
+#include "core/store/file_layout.h"
 #include "core/store/password_store.h"
 
 namespace vk {
@@ -130,6 +136,102 @@ void CFolderTree::ExpandAll(Node* start) {
 
 void CFolderTree::CollapseAll() {
     for (auto& top : root_.children) CollapseExpanded(*top);
+}
+
+std::vector<std::string> CFolderTree::ExpandedPaths() const {
+    std::vector<std::string> paths;
+    ForEachPreOrder([&](Node& n) {
+        if (n.expanded) paths.push_back(PathOf(&n));
+    });
+    return paths;
+}
+
+void CFolderTree::ExpandPaths(const std::vector<std::string>& paths) {
+    const std::unordered_set<std::string> wanted(paths.begin(), paths.end());
+    ForEachPreOrder([&](Node& n) { n.expanded = wanted.count(PathOf(&n)) != 0; });
+}
+
+CFolderTree::Node* CFolderTree::FindNext(const std::string& text, const Node* start,
+                                         std::uint32_t options,
+                                         const std::function<bool(const Node&)>& accept) const {
+    if (text.empty() || Empty()) return nullptr;
+    Node* node = start ? NextPreOrder(start) : First();
+    for (bool wrapped = false;;) {
+        if (!node) {
+            // Past the end: once round from the first node, and never twice.
+            if (wrapped || !start) return nullptr;
+            wrapped = true;
+            node = First();
+        }
+        if (node == start) return nullptr;
+        if (SearchMatches(node->name, text, options) && (!accept || accept(*node))) return node;
+        node = NextPreOrder(node);
+    }
+}
+
+CFolderTree::MoveCheck CFolderTree::CheckMove(const Node* dragged, const Node* target) const {
+    if (!dragged) return MoveCheck::kUnchanged;
+    const Node* newParent = target ? target : &root_;
+    if (target == dragged || newParent == dragged->parent) return MoveCheck::kUnchanged;
+    if (IsAncestorOf(dragged, target)) return MoveCheck::kOntoChild;
+    for (const auto& child : newParent->children) {
+        if (child->name == dragged->name) return MoveCheck::kNameTaken;
+    }
+    // Each moved path: the target's path, then the part below the dragged folder's parent.
+    const std::size_t oldBase =
+        dragged->parent && dragged->parent->parent ? PathOf(dragged->parent).size() + 1 : 0;
+    const std::size_t newBase = target ? PathOf(target).size() + 1 : 0;
+    bool tooLong = false;
+    const std::function<void(const Node&)> measure = [&](const Node& n) {
+        if (newBase + PathOf(&n).size() - oldBase > file_layout::kFolderPathReadBytes)
+            tooLong = true;
+        for (const auto& c : n.children) measure(*c);
+    };
+    measure(*dragged);
+    return tooLong ? MoveCheck::kPathTooLong : MoveCheck::kMove;
+}
+
+void CFolderTree::Move(Node* dragged, Node* target, CPasswordStore& store) {
+    if (!dragged || !dragged->parent) return;
+    Node* newParent = target ? target : &root_;
+    auto& siblings = dragged->parent->children;
+    const auto at =
+        std::find_if(siblings.begin(), siblings.end(),
+                     [&](const std::unique_ptr<Node>& n) { return n.get() == dragged; });
+    if (at == siblings.end()) return;
+    std::unique_ptr<Node> moved = std::move(*at);
+    siblings.erase(at);
+    moved->parent = newParent;
+    newParent->children.push_back(std::move(moved));
+    const std::function<void(const Node&)> rename = [&](const Node& n) {
+        if (store.IsValidFolderIndex(n.folderIndex))
+            store.folders[static_cast<std::size_t>(n.folderIndex)].path = PathOf(&n);
+        for (const auto& c : n.children) rename(*c);
+    };
+    rename(*dragged);
+}
+
+namespace {
+void SortChildren(std::vector<std::unique_ptr<CFolderTree::Node>>& nodes, bool descending) {
+    std::vector<std::pair<std::string, std::unique_ptr<CFolderTree::Node>>> keyed;
+    keyed.reserve(nodes.size());
+    for (auto& n : nodes) keyed.emplace_back(NoCaseKey(n->name), std::move(n));
+    std::stable_sort(keyed.begin(), keyed.end(), [descending](const auto& a, const auto& b) {
+        return descending ? a.first > b.first : a.first < b.first;
+    });
+    for (std::size_t i = 0; i < nodes.size(); ++i) nodes[i] = std::move(keyed[i].second);
+    for (auto& n : nodes) SortChildren(n->children, descending);
+}
+}  // namespace
+
+void CFolderTree::Sort(bool descending) {
+    SortChildren(root_.children, descending);
+}
+
+std::int32_t EffectiveCategory(const CFolderTree::Node* node, const CPasswordStore& store) {
+    while (node && node->parent && node->parent->parent) node = node->parent;
+    if (!node || !store.IsValidFolderIndex(node->folderIndex)) return kCategoryDefault;
+    return NormaliseCategory(store.folders[static_cast<std::size_t>(node->folderIndex)].category);
 }
 
 }  // namespace vk

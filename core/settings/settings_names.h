@@ -29,6 +29,9 @@ inline constexpr const char kAutoComplete[] = "AutoComplete";
 inline constexpr const char kDefaultCategory[] = "DefaultCategory";
 inline constexpr const char kReportColumns[] = "ReportColumns";
 inline constexpr const char kWindowPosition[] = "WindowPosition";
+// The editor's two splitter bars: between folders and records, and above the field boxes.
+inline constexpr const char kSplitter1[] = "Splitter1";
+inline constexpr const char kSplitter2[] = "Splitter2";
 
 // Numbered families: the stem followed by the number, as "%s%u" makes them.
 inline constexpr const char kColumnsStem[] = "Columns";

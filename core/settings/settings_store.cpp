@@ -263,4 +263,15 @@ int CSettingsStore::SaveWindowPosition(const WindowRect& rect) {
     return Save([&] { return storage_.WriteText(kWindowPosition, FormatWindowPosition(rect)); });
 }
 
+std::optional<WindowRect> CSettingsStore::LoadSplitter(const char* name) {
+    if (!storage_.OpenForRead()) return std::nullopt;
+    auto text = Text(name);
+    if (!text) return std::nullopt;
+    return ParseWindowPosition(*text);
+}
+
+int CSettingsStore::SaveSplitter(const char* name, const WindowRect& rect) {
+    return Save([&] { return storage_.WriteText(name, FormatWindowPosition(rect)); });
+}
+
 }  // namespace vk

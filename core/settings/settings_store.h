@@ -48,6 +48,10 @@ class CSettingsStore {
 
     std::optional<WindowRect> LoadWindowPosition();
     int SaveWindowPosition(const WindowRect& rect);
+    // A splitter bar's rectangle in its window ("Splitter1", "Splitter2"), stored as the
+    // window position is.
+    std::optional<WindowRect> LoadSplitter(const char* name);
+    int SaveSplitter(const char* name, const WindowRect& rect);
 
   private:
     std::optional<std::string> Text(const std::string& name);

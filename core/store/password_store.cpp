@@ -52,4 +52,30 @@ void CPasswordStore::SetMasterPassword(std::string_view password) {
     encrypted = !password.empty();
 }
 
+void CUndoRing::Push(UndoSnapshot snapshot) {
+    ++index_;
+    if (count_ < kLevels) ++count_;
+    slots_[static_cast<std::size_t>(index_ % kLevels)] = std::move(snapshot);
+}
+
+const UndoSnapshot* CUndoRing::Latest() const {
+    if (count_ <= 0 || index_ < 0) return nullptr;
+    return &slots_[static_cast<std::size_t>(index_ % kLevels)];
+}
+
+UndoSnapshot CUndoRing::TakeLatest() {
+    if (!Latest()) return {};
+    UndoSnapshot taken = std::move(slots_[static_cast<std::size_t>(index_ % kLevels)]);
+    slots_[static_cast<std::size_t>(index_ % kLevels)] = UndoSnapshot{};
+    --count_;
+    --index_;
+    return taken;
+}
+
+void CUndoRing::Reset() {
+    for (auto& slot : slots_) slot = UndoSnapshot{};
+    index_ = -1;
+    count_ = 0;
+}
+
 }  // namespace vk

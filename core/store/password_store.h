@@ -83,10 +83,48 @@ class CFolder {
 
 constexpr char kPathSeparator = '~';
 
+// Whether undoing a step must rebuild the folder tree (a folder operation took it) or only
+// show the selected folder again (a record operation).
+enum class UndoKind { kRecord, kFolder };
+
+// One undo step: the folder table as it was before an operation, and what to call it.
+struct UndoSnapshot {
+    std::vector<CFolder> folders;
+    std::string label;
+    UndoKind kind = UndoKind::kRecord;
+};
+
+// The last five undo steps. Each step holds a whole folder table; copies of a folder share
+// its records until one of them changes, so a step costs little more than its folder paths
+// while behaving exactly like a deep copy.
+class CUndoRing {
+  public:
+    static constexpr int kLevels = 5;
+
+    // Keeps `snapshot` as the newest step; the sixth drops the oldest. Steps undone before
+    // are gone for good (there is no redo).
+    void Push(UndoSnapshot snapshot);
+    bool CanUndo() const { return count_ > 0; }
+    int Count() const { return count_; }
+    // The newest step, or null when nothing can be undone.
+    const UndoSnapshot* Latest() const;
+    // Hands out the newest step and forgets it; an empty step when there is none.
+    UndoSnapshot TakeLatest();
+    // Forgets every step (a file was loaded or created). The steps are let go at once: they
+    // hold the previous file's records.
+    void Reset();
+
+  private:
+    std::array<UndoSnapshot, kLevels> slots_;
+    int index_ = -1;  // counts every snapshot taken; the slot is index modulo kLevels
+    int count_ = 0;   // steps that can still be undone, 0..kLevels
+};
+
 // The open password file in memory. Folder indexes stay valid while a file is open:
 // slots are appended and never removed; a deleted folder only loses its in-use flag.
 class CPasswordStore {
   public:
+    CUndoRing undo;  // emptied before every load and new file
     std::string filePath;
     SecretString masterPassword;
     std::string reminder;

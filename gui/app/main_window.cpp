@@ -36,7 +36,7 @@ CMainWindow::CMainWindow(CAppContext& context)
     AddCommands();
     BuildMenus();
 
-    SetClientSize(FromDIP(wxSize(640, 420)));
+    SetClientSize(FromDIP(wxSize(880, 560)));
     SetMinSize(GetSize());
     RestorePosition();
 
@@ -75,11 +75,7 @@ void CMainWindow::AddCommands() {
         rebuild();
     });
     commands_.Add(cmd::kMasterPassword, [files] { files()->ChangeMasterPassword(); });
-    auto hasFolders = [this] { return !context_.tree.Empty(); };
-    commands_.Add(
-        cmd::kCollapseAll, [this] { editor_->Tree()->CollapseAllFolders(); }, hasFolders);
-    commands_.Add(
-        cmd::kExpandAll, [this] { editor_->Tree()->ExpandAllFolders(); }, hasFolders);
+    editor_->AddCommands(commands_);
     commands_.Add(cmd::kAbout, [this] {
         CAboutDlg about(this);
         about.ShowModal();
@@ -109,6 +105,10 @@ void CMainWindow::UpdateMenus() {
         if (!bar->FindItem(cmd::WxId(command))) continue;
         bar->Enable(cmd::WxId(command), commands_.IsEnabled(command) &&
                                             (canSave || !CommandNeedsSavableStore(command)));
+        if (const auto label = commands_.LabelOf(command))
+            bar->SetLabel(cmd::WxId(command), ToWx(*label));
+        if (const auto checked = commands_.IsChecked(command))
+            bar->Check(cmd::WxId(command), *checked);
     }
 
     wxMenu* recentMenu = menu_.recentFiles;

@@ -1,23 +1,48 @@
 #include "gui/editor/password_editor_dlg.h"
 
+#include <wx/bmpbuttn.h>
+#include <wx/dcclient.h>
 #include <wx/headerctrl.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/splitter.h>
 #include <wx/statusbr.h>
 
-#include "core/shell/messages.h"
-#include "core/shell/text_format.h"
+#include "core/app/command_ids.h"
+#include "core/editor/editor_layout.h"
+#include "core/editor/editor_messages.h"
+#include "core/settings/settings_names.h"
 #include "gui/app/app_context.h"
 #include "gui/app/welcome_dlg.h"
+#include "gui/editor/category_warning_dlg.h"
+#include "gui/editor/field_boxes.h"
 #include "gui/editor/folder_tree_ctrl.h"
+#include "gui/editor/image_button.h"
+#include "gui/editor/record_grid_table.h"
 #include "gui/ui/file_pickers.h"
 #include "gui/ui/wx_text.h"
+#include "platform/local_calendar_clock.h"
 
 namespace vk {
 
+wxDEFINE_EVENT(EVT_LIST_CTRL_MSG, wxCommandEvent);
+
+namespace {
+
+// Where the bars start before the user has moved them.
+constexpr int kFolderPaneWidth = 180;
+constexpr int kFieldPaneHeight = 150;
+const wxColour kSkinBackground(240, 240, 248);
+
+}  // namespace
+
 CPasswordEditorDlg::CPasswordEditorDlg(wxWindow* parent, CAppContext& context,
                                        wxStatusBar* statusBar)
-    : wxPanel(parent, 102), context_(context), statusBar_(statusBar) {
+    : wxPanel(parent, 102),
+      context_(context),
+      statusBar_(statusBar),
+      calendar_(std::make_unique<CLocalCalendarClock>()) {
+    if (context_.settings.skinDialog) SetBackgroundColour(kSkinBackground);
     fileSettings_.firstStart = context_.settings.firstStart;
     fileSettings_.programFolderFile = context_.DefaultFilePath();
     fileSettings_.addRecentFile = [this](const std::string& path) {
@@ -26,52 +51,232 @@ CPasswordEditorDlg::CPasswordEditorDlg(wxWindow* parent, CAppContext& context,
     files_ = std::make_unique<CFileCommands>(context_.store, context_.tree, context_.file,
                                              context_.prompt, context_.fs, *this, fileSettings_);
 
-    splitter_ = new wxSplitterWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                                     wxSP_LIVE_UPDATE | wxSP_3DSASH);
-    splitter_->SetMinimumPaneSize(80);
-    auto* folders = new wxPanel(splitter_, 1111);
-    header_ = new wxHeaderCtrlSimple(folders, wxID_ANY);
-    // One column wider than any pane, so the header always spans the tree.
-    header_->AppendColumn(wxHeaderColumnSimple("Folders", 4000, wxALIGN_LEFT, 0));
-    tree_ = new CFolderTreeCtrl(folders, 1000);
-    auto* folderSizer = new wxBoxSizer(wxVERTICAL);
-    folderSizer->Add(header_, 0, wxEXPAND);
-    folderSizer->Add(tree_, 1, wxEXPAND);
-    folders->SetSizer(folderSizer);
-    records_ = new wxPanel(splitter_, 1004, wxDefaultPosition, wxDefaultSize, wxBORDER_THEME);
-    splitter_->SplitVertically(folders, records_, 200);
-    splitter_->SetSashGravity(0.0);
+    folderSplit_ = new wxSplitterWindow(this, 1001, wxDefaultPosition, wxDefaultSize,
+                                        wxSP_LIVE_UPDATE | wxSP_NOBORDER | wxSP_3DSASH);
+    folderSplit_->SetMinimumPaneSize(FromDIP(80));
+    wxWindow* folders = MakeFolderPane(folderSplit_);
+    wxWindow* records = MakeRecordPane(folderSplit_);
+    const int buttonsWidth = folders->GetSizer()->CalcMin().x;
+    folderSplit_->SplitVertically(folders, records,
+                                  std::max(FromDIP(kFolderPaneWidth), buttonsWidth + FromDIP(8)));
+    folderSplit_->SetSashGravity(0.0);
+    grid_->SetPartnerTree(tree_);
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(splitter_, 1, wxEXPAND);
+    sizer->Add(folderSplit_, 1, wxEXPAND | wxTOP, 2);
     SetSizer(sizer);
+    // An etched line along the top parts the editor from the menu bar.
+    Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
+        wxPaintDC dc(this);
+        const int width = GetClientSize().x;
+        dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
+        dc.DrawLine(0, 0, width, 0);
+        dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNHIGHLIGHT)));
+        dc.DrawLine(0, 1, width, 1);
+    });
 
-    tree_->Bind(wxEVT_TREE_SEL_CHANGED, &CPasswordEditorDlg::OnSelectionChanged, this);
-}
-
-CPasswordEditorDlg::~CPasswordEditorDlg() = default;
-
-void CPasswordEditorDlg::OnSelectionChanged(wxTreeEvent& event) {
-    ShowSelectedFolder();
-    event.Skip();
-}
-
-void CPasswordEditorDlg::ShowSelectedFolder() {
-    if (!statusBar_) return;
-    const int index = tree_->FolderIndexOf();
-    if (!context_.store.IsValidFolderIndex(index)) {
-        statusBar_->SetStatusText("", kStatusPaneFolder);
-        return;
+    Bind(wxEVT_SIZE, &CPasswordEditorDlg::OnSize, this);
+    for (wxSplitterWindow* bar : {folderSplit_, recordSplit_}) {
+        bar->Bind(wxEVT_SPLITTER_SASH_POS_CHANGING, &CPasswordEditorDlg::OnSashChanging, this);
+        bar->Bind(wxEVT_SPLITTER_SASH_POS_CHANGED, &CPasswordEditorDlg::OnSashChanging, this);
+        // A double click on a bar would take a pane away.
+        bar->Bind(wxEVT_SPLITTER_DOUBLECLICKED, [](wxSplitterEvent& e) { e.Veto(); });
     }
-    const CFolder& folder = context_.store.folders[static_cast<std::size_t>(index)];
-    const wxTreeItemId item = tree_->GetSelection();
-    statusBar_->SetStatusText(
-        wxString::Format("Folder: %s    Records: %u", tree_->GetItemText(item),
-                         static_cast<unsigned>(folder.records.size())),
-        kStatusPaneFolder);
+    tree_->Bind(wxEVT_TREE_SEL_CHANGED, &CPasswordEditorDlg::OnTreeSelectionChanged, this);
+    tree_->Bind(wxEVT_TREE_ITEM_MENU, &CPasswordEditorDlg::ShowFolderMenu, this);
+    // Renaming in place comes with the folder operations; until then labels stay as they are.
+    tree_->Bind(wxEVT_TREE_BEGIN_LABEL_EDIT, [](wxTreeEvent& e) { e.Veto(); });
+    tree_->onFolderDropped = [this](CFolderTree::Node* dragged, CFolderTree::Node* target) {
+        FolderDropped(dragged, target);
+    };
+    tree_->onUndoKey = [this] { UndoKey(); };
+    header_->Bind(wxEVT_HEADER_CLICK, [this](wxHeaderCtrlEvent&) { SortFolders(); });
+    boxes_->onChanged = [this](int box) { OnFieldBoxChanged(box); };
+    grid_->GetGridWindow()->Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) {
+        grid_->ForceRefresh();
+        e.Skip();
+    });
+    grid_->GetGridWindow()->Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) {
+        grid_->ForceRefresh();
+        e.Skip();
+    });
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { RunCommand(cmd::CommandOf(e.GetId())); });
+    Bind(wxEVT_MENU, [this](wxCommandEvent& e) { RunCommand(cmd::CommandOf(e.GetId())); });
+    Bind(EVT_LIST_CTRL_MSG, &CPasswordEditorDlg::OnListCtrlMsg, this);
+
+    askCategoryWarning = [this](const std::string& from, const std::string& to, bool& suppress) {
+        CCategoryWarningDlg warning(wxGetTopLevelParent(this), from, to);
+        const bool ok = warning.ShowModal() == wxID_OK;
+        suppress = ok && warning.SuppressChecked();
+        return ok;
+    };
+    context_.jumpToRecord = [this](int folder, int record, int slot) {
+        JumpToRecord(folder, record, slot);
+    };
+    context_.editorSettingsChanged = [this] { SettingsChanged(); };
+    ShowFolderAt(0, 0);
 }
 
-void CPasswordEditorDlg::CommitEdits() {}
+CPasswordEditorDlg::~CPasswordEditorDlg() {
+    context_.jumpToRecord = [](int, int, int) {};
+    context_.editorSettingsChanged = [] {};
+    SaveSplitters();
+}
+
+wxWindow* CPasswordEditorDlg::MakeFolderPane(wxWindow* parent) {
+    auto* pane = new wxPanel(parent);
+    if (context_.settings.skinDialog) pane->SetBackgroundColour(kSkinBackground);
+    wxSizer* buttons = MakeButtonRow(pane, {cmd::kAddFolder, cmd::kAddSubfolder, cmd::kDeleteFolder,
+                                            cmd::kRenameFolder, cmd::kSearchFolders});
+    auto* box = new wxPanel(pane, 1111, wxDefaultPosition, wxDefaultSize, wxBORDER_THEME);
+    header_ = new wxHeaderCtrlSimple(box, wxID_ANY);
+    header_->AppendColumn(wxHeaderColumnSimple(msg::kFoldersHeader, FromDIP(kFolderPaneWidth),
+                                               wxALIGN_LEFT, wxCOL_SORTABLE));
+    header_->ShowSortIndicator(0, !state_.foldersDescending);
+    tree_ = new CFolderTreeCtrl(box, 1000);
+    // The header's one item is as wide as the control, so its sort arrow shows at its end.
+    box->Bind(wxEVT_SIZE, [this, box](wxSizeEvent& e) {
+        e.Skip();
+        header_->DeleteColumn(0);
+        header_->AppendColumn(wxHeaderColumnSimple(msg::kFoldersHeader, box->GetClientSize().x,
+                                                   wxALIGN_LEFT, wxCOL_SORTABLE));
+        header_->ShowSortIndicator(0, !state_.foldersDescending);
+    });
+    auto* boxSizer = new wxBoxSizer(wxVERTICAL);
+    boxSizer->Add(header_, 0, wxEXPAND);
+    boxSizer->Add(tree_, 1, wxEXPAND);
+    box->SetSizer(boxSizer);
+
+    const int gap = FromDIP(4);
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    column->Add(buttons, 0, wxALL, gap);
+    column->Add(box, 1, wxEXPAND | wxLEFT | wxBOTTOM, gap);
+    pane->SetSizer(column);
+    return pane;
+}
+
+wxWindow* CPasswordEditorDlg::MakeRecordPane(wxWindow* parent) {
+    auto* pane = new wxPanel(parent);
+    if (context_.settings.skinDialog) pane->SetBackgroundColour(kSkinBackground);
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    buttons->Add(
+        MakeButtonRow(pane, {cmd::kAddItem, cmd::kDeleteItem, cmd::kEditItem, cmd::kSearchItems}));
+    buttons->AddStretchSpacer();
+    buttons->Add(MakeButtonRow(
+        pane, {cmd::kGeneratePassword, cmd::kImportButton, cmd::kExportButton, cmd::kReport}));
+
+    recordSplit_ = new wxSplitterWindow(pane, 1002, wxDefaultPosition, wxDefaultSize,
+                                        wxSP_LIVE_UPDATE | wxSP_NOBORDER | wxSP_3DSASH);
+    recordSplit_->SetMinimumPaneSize(FromDIP(60));
+    if (context_.settings.skinDialog) recordSplit_->SetBackgroundColour(kSkinBackground);
+    table_ = new CRecordGridTable(context_.store, dates_, context_.settings.mask);
+    grid_ = new CRecordListCtrl(recordSplit_, 1004, *this, table_);
+    grid_->autoSize = context_.settings.autosizeCol;
+    boxes_ = new CFieldBoxes(recordSplit_, completions_);
+    if (context_.settings.skinDialog) boxes_->SetBackgroundColour(kSkinBackground);
+    buttons_[cmd::kLaunchUrl] = boxes_->LaunchButton();
+    buttons_[cmd::kSendEmail] = boxes_->MailButton();
+    recordSplit_->SplitHorizontally(grid_, boxes_, -FromDIP(kFieldPaneHeight));
+    recordSplit_->SetSashGravity(1.0);
+
+    const int gap = FromDIP(4);
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    column->Add(buttons, 0, wxEXPAND | wxTOP | wxBOTTOM | wxRIGHT, gap);
+    column->Add(recordSplit_, 1, wxEXPAND);
+    pane->SetSizer(column);
+    return pane;
+}
+
+wxSizer* CPasswordEditorDlg::MakeButtonRow(wxWindow* parent, const std::vector<int>& commands) {
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    for (int command : commands) {
+        wxBitmapButton* button = MakeImageButton(parent, command);
+        row->Add(button, 0, wxRIGHT, FromDIP(2));
+        buttons_[command] = button;
+    }
+    return row;
+}
+
+wxBitmapButton* CPasswordEditorDlg::Button(int command) {
+    const auto found = buttons_.find(command);
+    return found == buttons_.end() ? nullptr : found->second;
+}
+
+int CPasswordEditorDlg::RecordSplitterTop() const {
+    // Added up from the parents' positions: screen positions need a shown window.
+    int top = 0;
+    for (const wxWindow* w = recordSplit_; w && w != this; w = w->GetParent())
+        top += w->GetPosition().y;
+    return top;
+}
+
+void CPasswordEditorDlg::OnSize(wxSizeEvent& event) {
+    event.Skip();
+    CallAfter([this] {
+        if (!splittersRestored_ && GetClientSize().y > 0) {
+            splittersRestored_ = true;
+            RestoreSplitters();
+        }
+        KeepRecordSplitterInRange();
+    });
+}
+
+void CPasswordEditorDlg::OnSashChanging(wxSplitterEvent& event) {
+    GridScrolled();
+    const wxSize client = GetClientSize();
+    if (event.GetEventObject() == folderSplit_) {
+        const wxBitmapButton* search = Button(cmd::kSearchFolders);
+        const SplitterRange range =
+            FolderSplitterRange(search ? search->GetRect().GetRight() + 1 : 0, client.x);
+        event.SetSashPosition(ClampToRange(event.GetSashPosition(), range));
+    } else {
+        const int top = RecordSplitterTop();
+        const SplitterRange range = RecordSplitterRange(client.y);
+        event.SetSashPosition(ClampToRange(event.GetSashPosition() + top, range) - top);
+    }
+}
+
+void CPasswordEditorDlg::KeepRecordSplitterInRange() {
+    if (!recordSplit_->IsSplit()) return;
+    const int top = RecordSplitterTop();
+    const int position = recordSplit_->GetSashPosition() + top;
+    const int kept = ClampToRange(position, RecordSplitterRange(GetClientSize().y));
+    if (kept != position) recordSplit_->SetSashPosition(kept - top);
+}
+
+void CPasswordEditorDlg::SaveSplitters() {
+    const wxSize client = GetClientSize();
+    WindowRect folderBar;
+    folderBar.top = 1;
+    folderBar.left = folderSplit_->GetSashPosition();
+    folderBar.right = folderBar.left + folderSplit_->GetSashSize();
+    folderBar.bottom = client.y;
+    WindowRect recordBar;
+    recordBar.top = RecordSplitterTop() + recordSplit_->GetSashPosition();
+    recordBar.bottom = recordBar.top + recordSplit_->GetSashSize();
+    recordBar.left = folderBar.right;
+    recordBar.right = client.x;
+    context_.settingsStore.SaveSplitter(setting::kSplitter1, folderBar);
+    context_.settingsStore.SaveSplitter(setting::kSplitter2, recordBar);
+}
+
+void CPasswordEditorDlg::RestoreSplitters() {
+    // A rectangle without width leaves the bar where it starts.
+    if (auto bar = context_.settingsStore.LoadSplitter(setting::kSplitter1);
+        bar && bar->right != bar->left)
+        folderSplit_->SetSashPosition(bar->left);
+    if (auto bar = context_.settingsStore.LoadSplitter(setting::kSplitter2);
+        bar && bar->right != bar->left) {
+        Layout();
+        recordSplit_->SetSashPosition(bar->top - RecordSplitterTop());
+    }
+}
+
+// The file commands' windows.
+
+void CPasswordEditorDlg::CommitEdits() {
+    StoreFieldBoxes();
+}
 
 std::optional<std::string> CPasswordEditorDlg::AskOpenPath() {
     std::string path = context_.store.filePath;
@@ -105,11 +310,12 @@ void CPasswordEditorDlg::ShowStatus(const std::string& text) {
 }
 
 void CPasswordEditorDlg::FolderTreeChanged() {
-    tree_->Fill(context_.tree);
-    ShowSelectedFolder();
+    FillTree();
+    PostListCtrlMsg(kDataChanged);
 }
 
 void CPasswordEditorDlg::StoreStateChanged() {
+    ApplyEnabling();
     onStoreStateChanged();
 }
 
@@ -120,11 +326,12 @@ void CPasswordEditorDlg::RunFirstLoad() {
 }
 
 void CPasswordEditorDlg::SelectFirstFolder() {
-    wxTreeItemIdValue cookie;
-    const wxTreeItemId first = tree_->GetFirstChild(tree_->GetRootItem(), cookie);
-    if (first.IsOk()) tree_->SelectItem(first);
+    FillTree();
+    MoveToCell(0, 0);
 }
 
-void CPasswordEditorDlg::ResetUndo() {}
+void CPasswordEditorDlg::ResetUndo() {
+    context_.store.undo.Reset();
+}
 
 }  // namespace vk

@@ -74,6 +74,10 @@ wxBitmap PinBitmap(bool pinned);
 // The 16x16 icon of the notes balloon.
 wxBitmap NotesIcon();
 
+// The 16x16 picture of an editor button, by the button's command number (Add folder 1010 ..
+// Send e-mail 1034); invalid for a command without one.
+wxBitmap ButtonBitmap(int command);
+
 // The picture with resource number `resourceId`: the ids above, and the eleven column icons 185,
 // 183, 184, 256, 257, 258, 259, 260, 261, 214, 215, the quick-access pictures (backgrounds 221 and
 // 333, buttons 166, 132, 193, 187, 188, 186, 189, 190, 191, 168, 131 skinned and 312, 313, 330,

@@ -58,6 +58,21 @@ qa_skin_editor   qa_skin_editor.svg  24    24
 qa_plain_editor  qa_plain_editor.svg 24    24
 qa_skin_close    qa_skin_close.svg  24    24
 qa_plain_close   qa_plain_close.svg 24    24
+button_add_folder          button_add_folder.svg 16 16
+button_add_subfolder       button_add_subfolder.svg 16 16
+button_delete_folder       button_delete_folder.svg 16 16
+button_rename_folder       button_rename_folder.svg 16 16
+button_search_folders      button_search_folders.svg 16 16
+button_add_item            button_add_item.svg 16 16
+button_delete_item         button_delete_item.svg 16 16
+button_edit_item           button_edit_item.svg 16 16
+button_search_items        button_search_items.svg 16 16
+button_generate            button_generate.svg 16 16
+button_import              button_import.svg 16 16
+button_export              button_export.svg 16 16
+button_report              button_report.svg 16 16
+button_launch_url          button_launch_url.svg 16 16
+button_send_email          button_send_email.svg 16 16
 '
 
 # The desktop's program icon "vaultkeep": each size from the drawing made for it.

@@ -1,58 +1,15 @@
 // The main window on the test display: title, menus, status panes, position and the close
 // paths, over in-memory files and settings.
-#include <gtest/gtest.h>
 #include <wx/display.h>
-#include <wx/menu.h>
 
-#include "core/app/command_ids.h"
-#include "core/settings/memory_settings_storage.h"
-#include "gui/app/app_context.h"
-#include "gui/app/main_window.h"
 #include "gui/app/modified_status_bar.h"
 #include "gui/editor/folder_tree_ctrl.h"
-#include "gui/editor/password_editor_dlg.h"
-#include "gui/ui/wx_date_format.h"
-#include "tests/gui/test_app_context.h"
-#include "tests/support/mem_file_system.h"
-#include "tests/support/scripted_prompt.h"
+#include "tests/gui/main_window_fixture.h"
 
 namespace vk {
 namespace {
 
-class MainWindowTest : public ::testing::Test, protected test::TestAppContext {
-  protected:
-    MainWindowTest() {
-        context.quit = [this] { ++quits; };
-        context.trayIconShown = [this] { return trayShown; };
-    }
-    ~MainWindowTest() override {
-        if (window) window->Destroy();
-        wxTheApp->ProcessIdle();
-    }
-    CMainWindow& Open() {
-        window = new CMainWindow(context);
-        window->Show();
-        return *window;
-    }
-    void MakeFile(const std::string& path) {
-        CPasswordStore s;
-        s.filePath = path;
-        s.loadComplete = true;
-        s.encrypted = false;
-        s.AddFolder("Banking", 3);
-        s.AddFolder("Banking~Cards", 3);
-        s.folders[1].records.resize(2);
-        s.folders[1].records[0][kDescription] = "Visa";
-        s.folders[1].records[1][kDescription] = "Amex";
-        s.AddFolder("Internet", 2);
-        ASSERT_EQ(CPasswordFile(fs, prompt, dates).Save(s), 1);
-    }
-    wxMenuItem* Item(int id) { return window->GetMenuBar()->FindItem(cmd::WxId(id)); }
-
-    CMainWindow* window = nullptr;
-    bool trayShown = false;
-    int quits = 0;
-};
+using MainWindowTest = test::MainWindowFixture;
 
 TEST_F(MainWindowTest, TitleMenusAndStatusFollowTheFile) {
     MakeFile("/d/Accounts.vk");
@@ -74,7 +31,7 @@ TEST_F(MainWindowTest, TitleMenusAndStatusFollowTheFile) {
 
     // The tree shows the model; selecting a folder fills the status pane.
     CFolderTreeCtrl* tree = w.Editor()->Tree();
-    EXPECT_EQ(tree->GetCount(), 3u);
+    EXPECT_EQ(tree->GetCount(), 4u);
     tree->SelectItem(tree->FindByFolderIndex(1));
     w.Editor()->ShowSelectedFolder();
     EXPECT_EQ(w.GetStatusBar()->GetStatusText(1), "Folder: Cards    Records: 2");

@@ -43,5 +43,20 @@ extern const unsigned char kArt_qa_skin_editor[888];
 extern const unsigned char kArt_qa_plain_editor[219];
 extern const unsigned char kArt_qa_skin_close[1133];
 extern const unsigned char kArt_qa_plain_close[269];
+extern const unsigned char kArt_button_add_folder[495];
+extern const unsigned char kArt_button_add_subfolder[490];
+extern const unsigned char kArt_button_delete_folder[535];
+extern const unsigned char kArt_button_rename_folder[429];
+extern const unsigned char kArt_button_search_folders[472];
+extern const unsigned char kArt_button_add_item[505];
+extern const unsigned char kArt_button_delete_item[554];
+extern const unsigned char kArt_button_edit_item[461];
+extern const unsigned char kArt_button_search_items[489];
+extern const unsigned char kArt_button_generate[557];
+extern const unsigned char kArt_button_import[445];
+extern const unsigned char kArt_button_export[445];
+extern const unsigned char kArt_button_report[351];
+extern const unsigned char kArt_button_launch_url[711];
+extern const unsigned char kArt_button_send_email[499];
 
 }  // namespace vk::art_data

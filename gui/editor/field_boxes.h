@@ -1,0 +1,54 @@
+#pragma once
+#include <wx/panel.h>
+
+#include <functional>
+#include <string>
+
+class wxBitmapButton;
+class wxTextCtrl;
+
+namespace vk {
+
+class CAutoCompleteList;
+class CRecord;
+
+// The URL, Email and Notes boxes of the current record, with the buttons that open the web
+// page and write the e-mail. Each box keeps to the bytes the file holds for its field, offers
+// completions while typed into (URL and Email), and takes text and files dropped from other
+// programs.
+class CFieldBoxes : public wxPanel {
+  public:
+    CFieldBoxes(wxWindow* parent, CAutoCompleteList& completions);
+
+    wxTextCtrl* Url() { return url_; }
+    wxTextCtrl* Email() { return email_; }
+    wxTextCtrl* Notes() { return notes_; }
+    wxBitmapButton* LaunchButton() { return launch_; }
+    wxBitmapButton* MailButton() { return mail_; }
+
+    // Shows the record's three fields without counting as a change; null empties the boxes.
+    void ShowRecord(const CRecord* record);
+    // The box's text as stored text.
+    static std::string TextOf(const wxTextCtrl* box);
+    // Text dropped onto a box (or the first file's path): it replaces the box's text, cut to
+    // the box's limit, and counts as a change of the box.
+    void TakeDrop(wxTextCtrl* box, const wxString& text);
+
+    // A box changed by the user: its control number (1013 URL, 1014 Email, 1003 Notes).
+    std::function<void(int box)> onChanged;
+
+  private:
+    void OnText(wxCommandEvent& event);
+
+    wxTextCtrl* url_;
+    wxTextCtrl* email_;
+    wxTextCtrl* notes_;
+    wxBitmapButton* launch_;
+    wxBitmapButton* mail_;
+    bool showing_ = false;
+};
+
+// The most bytes each box keeps: what the file holds of URL, Email and Notes.
+std::size_t FieldBoxLimit(int box);
+
+}  // namespace vk
