@@ -11,7 +11,6 @@
 #include "gui/app/modal_dialogs.h"
 #include "gui/app/tray_icon_wnd.h"
 #include "gui/app/welcome_dlg.h"
-#include "gui/editor/folder_tree_ctrl.h"
 #include "gui/editor/password_editor_dlg.h"
 #include "gui/quickaccess/quick_access.h"
 #include "gui/store/gui_user_prompt.h"
@@ -229,14 +228,8 @@ bool CPasswordApp::LoadForQuickAccess() {
     return c.store.loadComplete;
 }
 
-void CPasswordApp::JumpToRecord(int folder, int /*record*/, int /*slot*/) {
-    // Moving to the record's cell is the editor's part; here the folder is shown.
-    if (!mainWindow_) return;
-    CFolderTreeCtrl* tree = mainWindow_->Editor()->Tree();
-    const wxTreeItemId item = tree->FindByFolderIndex(folder);
-    if (!item.IsOk()) return;
-    tree->EnsureVisible(item);
-    tree->SelectItem(item);
+void CPasswordApp::JumpToRecord(int folder, int record, int slot) {
+    if (mainWindow_) mainWindow_->Editor()->JumpToRecord(folder, record, slot);
 }
 
 void CPasswordApp::UpdateClipboardTimer() {

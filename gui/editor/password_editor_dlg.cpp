@@ -110,15 +110,11 @@ CPasswordEditorDlg::CPasswordEditorDlg(wxWindow* parent, CAppContext& context,
         suppress = ok && warning.SuppressChecked();
         return ok;
     };
-    context_.jumpToRecord = [this](int folder, int record, int slot) {
-        JumpToRecord(folder, record, slot);
-    };
     context_.editorSettingsChanged = [this] { SettingsChanged(); };
     ShowFolderAt(0, 0);
 }
 
 CPasswordEditorDlg::~CPasswordEditorDlg() {
-    context_.jumpToRecord = [](int, int, int) {};
     context_.editorSettingsChanged = [] {};
     SaveSplitters();
 }

@@ -157,13 +157,13 @@ wxIcon IconAt(int size, const Drawing (&drawings)[N]) {
 
 // The editor's image buttons by command number.
 constexpr NumberedPicture kEditorButtonPictures[] = {
-    {1010, PngOf(kArt_button_add_folder)},    {1124, PngOf(kArt_button_add_subfolder)},
-    {1007, PngOf(kArt_button_delete_folder)}, {1009, PngOf(kArt_button_rename_folder)},
+    {1010, PngOf(kArt_button_add_folder)},     {1124, PngOf(kArt_button_add_subfolder)},
+    {1007, PngOf(kArt_button_delete_folder)},  {1009, PngOf(kArt_button_rename_folder)},
     {1008, PngOf(kArt_button_search_folders)}, {1028, PngOf(kArt_button_add_item)},
-    {1029, PngOf(kArt_button_delete_item)},   {1030, PngOf(kArt_button_edit_item)},
-    {1031, PngOf(kArt_button_search_items)},  {1020, PngOf(kArt_button_generate)},
-    {3034, PngOf(kArt_button_import)},        {1113, PngOf(kArt_button_export)},
-    {1019, PngOf(kArt_button_report)},        {1033, PngOf(kArt_button_launch_url)},
+    {1029, PngOf(kArt_button_delete_item)},    {1030, PngOf(kArt_button_edit_item)},
+    {1031, PngOf(kArt_button_search_items)},   {1020, PngOf(kArt_button_generate)},
+    {3034, PngOf(kArt_button_import)},         {1113, PngOf(kArt_button_export)},
+    {1019, PngOf(kArt_button_report)},         {1033, PngOf(kArt_button_launch_url)},
     {1034, PngOf(kArt_button_send_email)},
 };
 
