@@ -4,13 +4,16 @@
 namespace vk {
 
 // Password files on a POSIX disk: flock for exclusive use, owner-only new files, and
-// replacement by rename after fsync.
+// replacement by rename after fsync. A temporary file is named "<target>.tmp<number>" and
+// stays locked while its save runs, so leftovers of killed saves can be told apart.
 class CPosixFileSystem : public IFileSystem {
   public:
     std::unique_ptr<IReadFile> OpenForRead(const std::string& path, FileStatus* status) override;
     std::unique_ptr<IFileLock> LockForReplace(const std::string& path, FileStatus* status) override;
-    std::unique_ptr<IWriteFile> CreateTempBeside(const std::string& target, std::string* tempPath,
+    std::unique_ptr<IWriteFile> CreateTempBeside(const std::string& target, TempAccess access,
+                                                 std::string* tempPath,
                                                  FileStatus* status) override;
+    void RemoveLeftoverTemps(const std::string& target) override;
     FileStatus Rename(const std::string& from, const std::string& to) override;
     FileStatus Remove(const std::string& path) override;
     FileStatus SyncFolderOf(const std::string& path) override;

@@ -36,6 +36,12 @@ class IFileLock {
     virtual ~IFileLock() = default;
 };
 
+// Who may read the temporary file that is to replace a target.
+enum class TempAccess {
+    kLikeTarget,  // the existing target's permissions; owner-only for a new file
+    kOwnerOnly,   // owner-only whatever the target allowed: files that hold secrets in clear
+};
+
 // The file services the store needs, so that tests can run them in memory and make any
 // step fail.
 class IFileSystem {
@@ -47,11 +53,15 @@ class IFileSystem {
     // Takes the exclusive lock of `path` before it is replaced; succeeds for a missing file.
     virtual std::unique_ptr<IFileLock> LockForReplace(const std::string& path,
                                                       FileStatus* status) = 0;
-    // Creates a new, empty, owner-only file in the folder of `target`, named so that it can
-    // later be renamed over it. Keeps the permissions of an existing target.
+    // Creates a new, empty file in the folder of `target`, named so that it can later be
+    // renamed over it. It counts as being written until the returned object is destroyed.
     virtual std::unique_ptr<IWriteFile> CreateTempBeside(const std::string& target,
-                                                         std::string* tempPath,
+                                                         TempAccess access, std::string* tempPath,
                                                          FileStatus* status) = 0;
+    // Removes what replacements of `target` that were killed before they finished left
+    // behind: files named exactly as CreateTempBeside names them for `target`, owned by this
+    // user, that no running replacement is writing. Nothing else is touched.
+    virtual void RemoveLeftoverTemps(const std::string& target) = 0;
     // Replaces `to` with `from` in one step.
     virtual FileStatus Rename(const std::string& from, const std::string& to) = 0;
     virtual FileStatus Remove(const std::string& path) = 0;
