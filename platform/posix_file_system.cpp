@@ -83,6 +83,14 @@ std::string ResolveLinks(const std::string& path) {
     return resolved;
 }
 
+// Only a regular file (or none) is replaced: a folder, a device or a pipe in its place is
+// never swapped for a file.
+FileStatus CheckReplaceable(const std::string& real) {
+    struct stat st;
+    if (::stat(real.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return FileStatus::Ok();
+    return S_ISDIR(st.st_mode) ? ErrnoStatus(EISDIR) : FileStatus::Error("Not a regular file");
+}
+
 std::string FolderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
@@ -173,6 +181,8 @@ std::unique_ptr<IReadFile> CPosixFileSystem::OpenForRead(const std::string& path
 std::unique_ptr<IFileLock> CPosixFileSystem::LockForReplace(const std::string& path,
                                                             FileStatus* status) {
     const std::string real = ResolveLinks(path);
+    *status = CheckReplaceable(real);
+    if (!status->ok()) return nullptr;
     // A save that renamed a new file over the path meanwhile leaves the lock on a file that
     // is gone: lock again until the locked file is the one the path names.
     for (int attempt = 0; attempt < 10; ++attempt) {
@@ -202,12 +212,10 @@ std::unique_ptr<IWriteFile> CPosixFileSystem::CreateTempBeside(const std::string
                                                                std::string* tempPath,
                                                                FileStatus* status) {
     const std::string real = ResolveLinks(target);
+    *status = CheckReplaceable(real);
+    if (!status->ok()) return nullptr;
     struct stat st;
     const bool exists = ::stat(real.c_str(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode)) {
-        *status = ErrnoStatus(EISDIR);
-        return nullptr;
-    }
     const mode_t mode = exists && access == TempAccess::kLikeTarget ? (st.st_mode & 07777) : 0600;
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
