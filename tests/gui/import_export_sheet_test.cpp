@@ -18,22 +18,11 @@
 #include "gui/ui/wx_date_format.h"
 #include "tests/gui/modal_answer.h"
 #include "tests/support/mem_file_system.h"
+#include "tests/support/null_services.h"
 #include "tests/support/scripted_prompt.h"
 
 namespace vk {
 namespace {
-
-class NoClipboard : public IClipboard {
-  public:
-    bool SetText(const std::string&) override { return true; }
-    bool GetText(std::string*) override { return false; }
-    bool Clear() override { return true; }
-};
-
-class NoClock : public IClock {
-  public:
-    std::uint64_t TickMs() override { return 0; }
-};
 
 class ImportExportSheetTest : public ::testing::Test {
   protected:
@@ -72,8 +61,8 @@ class ImportExportSheetTest : public ::testing::Test {
     test::MemFileSystem fs;
     test::ScriptedPrompt prompt;
     CWxDateFormat dates;
-    NoClipboard clipboard;
-    NoClock clock;
+    test::NullClipboard clipboard;
+    test::NullClock clock;
     CAppContext context;
     std::vector<ExchangeFile> picked;
 };
