@@ -57,8 +57,9 @@ class ColumnReader {
     }
 
   private:
+    // Blanks around quotes are spaces; control bytes there are text, though trimmed later.
     std::size_t SkipBlanks(std::size_t i) const {
-        while (i < line_.size() && IsBlank(line_[i])) ++i;
+        while (i < line_.size() && line_[i] == ' ') ++i;
         return i;
     }
     bool IsCommaOrEnd(std::size_t i) const { return i == line_.size() || line_[i] == ','; }

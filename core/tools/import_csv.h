@@ -29,10 +29,10 @@ struct ImportChoice {
 // The records the lines of an import file give, in file order; nothing when they are more
 // than kMaxImportRecords. A line ends at CR LF, LF or a lone CR (the last one needs none); a
 // UTF-8 byte order mark at the start is passed over. Each line is cut at its first byte
-// below 13; its columns are separated by commas, except that a column whose first non-blank
-// byte is a double quote runs to the next double quote followed (after blanks) by a comma or
-// the line's end. A column's text loses blanks and control bytes at both ends, then the
-// double quotes enclosing it, then blanks at its end again; it is kept up to what the file
+// below 13; its columns are separated by commas, except that a column whose first byte other
+// than a space is a double quote runs to the next double quote followed (after spaces) by a
+// comma or the line's end. A column's text loses blanks and control bytes at both ends, then
+// the double quotes enclosing it, then blanks at its end again; it is kept up to what the file
 // can hold of its field. Date texts become the dates they name, and the fields show those
 // dates' texts again (empty for a text that names no real date). Only records that hold
 // some text are kept.
