@@ -41,8 +41,6 @@ class CAppContext {
     // "Vaultkeep.ini" in the program's folder: the generator's and the tips' values.
     CProfileFile profile;
     bool locked = false;
-    // The help topic F1 shows: set by the window or page that became active; 0 for none.
-    int helpContext = 0;
 
     // Reached from windows into the application object.
     std::function<bool()> trayIconShown = [] { return false; };

@@ -2,8 +2,8 @@
 #include <wx/checkbox.h>
 #include <wx/sizer.h>
 
-#include "core/shell/text_rules.h"
 #include "core/store/secure_wipe.h"
+#include "core/tools/columns.h"
 #include "core/tools/export_csv.h"
 #include "core/tools/export_import_messages.h"
 #include "gui/app/app_context.h"
@@ -48,9 +48,8 @@ CExportPage::CExportPage(wxWindow* parent, CAppContext& context, const ExchangeF
     const auto& names = context_.settings.columnNames;
     for (int field = 0; field < kFieldCount; ++field) {
         const std::string& name = names[static_cast<std::size_t>(field)];
-        auto* box =
-            new wxCheckBox(items->GetStaticBox(), kIdFirstField + field,
-                           ToWx(MenuTextOfName(name.empty() ? kFieldBoxTexts[field] : name)));
+        auto* box = new wxCheckBox(items->GetStaticBox(), kIdFirstField + field,
+                                   ToWx(LabelText(name.empty() ? kFieldBoxTexts[field] : name)));
         fields_[static_cast<std::size_t>(field)] = box;
     }
     // Down the first column, then down the second, in field order.
