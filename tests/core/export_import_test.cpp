@@ -8,7 +8,6 @@
 #include "core/tools/export_csv.h"
 #include "core/tools/import_csv.h"
 #include "core/tools/import_dates.h"
-#include "core/tools/import_order.h"
 #include "tests/support/mem_file_system.h"
 #include "tests/support/scripted_prompt.h"
 
@@ -193,37 +192,6 @@ TEST_F(ExportImportTest, FailingDisksAndFilesChangeNothing) {
     EXPECT_EQ(ImportIntoFolder(store, 0, fs, prompt, dates, "/in.csv", order), 0u);
     EXPECT_EQ(prompt.messages.back(), "There were no records imported.");
     EXPECT_TRUE(store.modified);
-}
-
-TEST_F(ExportImportTest, ImportOrderListsFollowTheArrows) {
-    auto names = CSettings::DefaultColumnNames();
-    names[kTitle] = "";
-    CImportOrderLists lists(names);
-    ASSERT_EQ(lists.Fields().size(), 15u);
-    EXPECT_EQ(lists.Fields()[0].name, "Skip field");
-    EXPECT_EQ(lists.Fields()[4].name, "Title");  // the default stands in for an empty name
-    EXPECT_EQ(lists.Fields()[14].name, "Notes");
-
-    lists.Add();  // "Skip field" is copied and stays
-    lists.SelectField(14);
-    lists.Add();  // Notes leaves; the selection goes to the one before it
-    EXPECT_EQ(lists.FieldSelection(), 13);
-    lists.SelectField(1);
-    lists.Add();  // Description; Username takes its place
-    EXPECT_EQ(lists.Fields()[1].name, "Username");
-    EXPECT_EQ(lists.ImportOrder(), (std::vector<int>{kSkipColumn, kNotes, kDescription}));
-    lists.MoveDown();  // at the bottom: nothing
-    lists.MoveUp();
-    EXPECT_EQ(lists.ImportOrder(), (std::vector<int>{kSkipColumn, kDescription, kNotes}));
-    EXPECT_EQ(lists.OrderSelection(), 1);
-    lists.Remove();  // Description goes back to the end of the field list
-    EXPECT_EQ(lists.Fields().back().name, "Description");
-    EXPECT_EQ(lists.OrderSelection(), 0);
-    lists.Remove();  // "Skip field" just disappears
-    lists.Remove();
-    EXPECT_FALSE(lists.HasOrder());
-    EXPECT_EQ(lists.OrderSelection(), -1);
-    EXPECT_EQ(lists.Fields().size(), 15u);
 }
 
 }  // namespace

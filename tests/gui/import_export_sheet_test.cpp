@@ -68,6 +68,7 @@ class ImportExportSheetTest : public ::testing::Test {
 };
 
 TEST_F(ImportExportSheetTest, ImportPageListsArrowsAndOneTick) {
+    context.settings.columnNames[kTitle] = "";
     auto sheet = Open(CImportExportPropSheet::kImportPage);
     EXPECT_EQ(sheet->GetTitle(), "Import/Export");
     EXPECT_EQ(sheet->Tabs()->GetSelection(), 1);
@@ -75,6 +76,7 @@ TEST_F(ImportExportSheetTest, ImportPageListsArrowsAndOneTick) {
     CImportPage* page = sheet->Import();
     ASSERT_EQ(page->FieldList()->GetCount(), 15u);
     EXPECT_EQ(page->FieldList()->GetString(0), "Skip field");
+    EXPECT_EQ(page->FieldList()->GetString(4), "Title");  // the default for an empty name
     EXPECT_FALSE(page->ImportButton()->IsEnabled());
     EXPECT_FALSE(page->ShowsFullArrows());
     EXPECT_FALSE(page->SkipCount()->IsEnabled());
