@@ -40,5 +40,6 @@ void AddFileCommands(CommandTable& table);       // info, ls, show
 void AddPasswordCommands(CommandTable& table);   // create, passwd
 void AddGeneratorCommands(CommandTable& table);  // generate, words
 void AddExchangeCommands(CommandTable& table);   // export, import
+void AddReportCommands(CommandTable& table);     // report
 
 }  // namespace vk::cli

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     vk::cli::AddPasswordCommands(table);
     vk::cli::AddGeneratorCommands(table);
     vk::cli::AddExchangeCommands(table);
+    vk::cli::AddReportCommands(table);
 
     try {
         app.parse(argc, argv);

@@ -77,7 +77,7 @@ FileStatus CProfileFile::Replace(const std::string& content) {
     auto lock = fs_.LockForReplace(path_, &status);
     if (!lock) return status;
     std::string tempPath;
-    auto file = fs_.CreateTempBeside(path_, TempAccess::kLikeTarget, &tempPath, &status);
+    auto file = fs_.CreateTempBeside(path_, &tempPath, &status);
     if (!file) return status;
     status = file->Append(content.data(), content.size());
     if (status.ok()) status = file->Sync();

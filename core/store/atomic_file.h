@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -6,6 +7,12 @@
 #include "core/store/file_system.h"
 
 namespace vk {
+
+// Who may read a file that replaces another.
+enum class TempAccess {
+    kLikeTarget,  // as the file it replaces could be read; owner-only for a new file
+    kOwnerOnly,   // owner-only whatever the old file allowed: files that hold secrets in clear
+};
 
 // Replaces a file in one step. The new content goes to a temporary file beside the target,
 // which is synced and renamed over the target only once everything was written; until then
@@ -40,8 +47,12 @@ class CAtomicFile {
     FileStatus status_;
 };
 
-// Writes `bytes` as the whole new content of `path`, owner-only, in one step. The failure
-// says whether the file could be made at all (`opened` false) or failed later.
+// Writes the whole new content of `path`, owner-only, in one step: `write` appends it to the
+// file it is given (its Sync and Close are left to the commit). The failure says whether the
+// file could be made at all (`opened` false) or failed later; `path` is then untouched.
+FileStatus WriteOwnerOnlyFile(IFileSystem& fs, const std::string& path,
+                              const std::function<FileStatus(IWriteFile&)>& write,
+                              bool* opened = nullptr);
 FileStatus WriteOwnerOnlyFile(IFileSystem& fs, const std::string& path, std::string_view bytes,
                               bool* opened = nullptr);
 

@@ -36,12 +36,6 @@ class IFileLock {
     virtual ~IFileLock() = default;
 };
 
-// Who may read the temporary file that is to replace a target.
-enum class TempAccess {
-    kLikeTarget,  // the existing target's permissions; owner-only for a new file
-    kOwnerOnly,   // owner-only whatever the target allowed: files that hold secrets in clear
-};
-
 // The file services the store needs, so that tests can run them in memory and make any
 // step fail.
 class IFileSystem {
@@ -55,11 +49,20 @@ class IFileSystem {
                                                       FileStatus* status) = 0;
     // Creates a new, empty file in the folder of `target`, named so that it can later be
     // renamed over it. It counts as being written until the returned object is destroyed.
+    // Keeps the permissions of an existing target; owner-only for a new one.
     virtual std::unique_ptr<IWriteFile> CreateTempBeside(const std::string& target,
-                                                         TempAccess access, std::string* tempPath,
+                                                         std::string* tempPath,
                                                          FileStatus* status) = 0;
+    // As CreateTempBeside, but owner-only whatever the target's permissions: for files that
+    // hold secrets and may replace a file others could read. A file system without
+    // permissions has nothing more to do.
+    virtual std::unique_ptr<IWriteFile> CreateSecretTempBeside(const std::string& target,
+                                                               std::string* tempPath,
+                                                               FileStatus* status) {
+        return CreateTempBeside(target, tempPath, status);
+    }
     // Removes what replacements of `target` that were killed before they finished left
-    // behind: files named exactly as CreateTempBeside names them for `target`, owned by this
+    // behind: files named exactly as the temporary files for `target` are named, owned by this
     // user, that no running replacement is writing. Nothing else is touched.
     virtual void RemoveLeftoverTemps(const std::string& target) = 0;
     // Replaces `to` with `from` in one step.

@@ -12,6 +12,7 @@
 #include "core/store/file_system.h"
 #include "core/store/password_file.h"
 #include "core/store/password_store.h"
+#include "core/tools/report_settings.h"
 
 namespace vk {
 
@@ -41,6 +42,8 @@ class CAppContext {
     // "Vaultkeep.ini" in the program's folder: the generator's and the tips' values.
     CProfileFile profile;
     bool locked = false;
+    // The report's options for as long as the program runs (never stored).
+    CReportSettings report;
 
     // Reached from windows into the application object.
     std::function<bool()> trayIconShown = [] { return false; };

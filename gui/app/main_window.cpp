@@ -16,6 +16,7 @@
 #include "gui/tools/generator_commands.h"
 #include "gui/tools/import_export_commands.h"
 #include "gui/tools/options_commands.h"
+#include "gui/tools/report_commands.h"
 #include "gui/ui/artwork.h"
 #include "gui/ui/wx_text.h"
 
@@ -88,6 +89,7 @@ void CMainWindow::AddCommands() {
     AddGeneratorCommands(commands_, context_, this);
     AddOptionsCommands(commands_, context_, this);
     AddImportExportCommands(commands_, context_, this);
+    AddReportCommands(commands_, context_, this);
 }
 
 void CMainWindow::BuildMenus() {

@@ -87,8 +87,16 @@ std::unique_ptr<IFileLock> MemFileSystem::LockForReplace(const std::string& path
     return std::make_unique<MemLock>();
 }
 
+std::unique_ptr<IWriteFile> MemFileSystem::CreateSecretTempBeside(const std::string& target,
+                                                                  std::string* tempPath,
+                                                                  FileStatus* status) {
+    auto file = CreateTempBeside(target, tempPath, status);
+    if (file) access[*tempPath] = TempAccess::kOwnerOnly;
+    return file;
+}
+
 std::unique_ptr<IWriteFile> MemFileSystem::CreateTempBeside(const std::string& target,
-                                                            TempAccess how, std::string* tempPath,
+                                                            std::string* tempPath,
                                                             FileStatus* status) {
     if (++creates == failCreateAt) {
         *status = FileStatus::Error("Permission denied");
@@ -96,7 +104,7 @@ std::unique_ptr<IWriteFile> MemFileSystem::CreateTempBeside(const std::string& t
     }
     *tempPath = target + ".tmp" + std::to_string(creates);
     files[*tempPath];
-    access[*tempPath] = how;
+    access[*tempPath] = TempAccess::kLikeTarget;
     *status = FileStatus::Ok();
     return std::make_unique<MemWriteFile>(*this, *tempPath);
 }

@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "core/store/atomic_file.h"
 #include "core/store/file_system.h"
 
 namespace vk::test {
@@ -30,9 +31,11 @@ class MemFileSystem : public IFileSystem {
 
     std::unique_ptr<IReadFile> OpenForRead(const std::string& path, FileStatus* status) override;
     std::unique_ptr<IFileLock> LockForReplace(const std::string& path, FileStatus* status) override;
-    std::unique_ptr<IWriteFile> CreateTempBeside(const std::string& target, TempAccess access,
-                                                 std::string* tempPath,
+    std::unique_ptr<IWriteFile> CreateTempBeside(const std::string& target, std::string* tempPath,
                                                  FileStatus* status) override;
+    std::unique_ptr<IWriteFile> CreateSecretTempBeside(const std::string& target,
+                                                       std::string* tempPath,
+                                                       FileStatus* status) override;
     void RemoveLeftoverTemps(const std::string& target) override;
     FileStatus Rename(const std::string& from, const std::string& to) override;
     FileStatus Remove(const std::string& path) override;
