@@ -9,24 +9,19 @@
 #include <wx/spinctrl.h>
 
 #include "core/app/command_ids.h"
-#include "core/settings/memory_settings_storage.h"
-#include "gui/app/app_context.h"
 #include "gui/app/command_table.h"
 #include "gui/tools/import_export_commands.h"
 #include "gui/tools/import_export_pages.h"
 #include "gui/tools/import_export_tree.h"
-#include "gui/ui/wx_date_format.h"
+#include "tests/gui/app_context_fixture.h"
 #include "tests/gui/modal_answer.h"
-#include "tests/support/mem_file_system.h"
-#include "tests/support/null_services.h"
-#include "tests/support/scripted_prompt.h"
 
 namespace vk {
 namespace {
 
-class ImportExportSheetTest : public ::testing::Test {
+class ImportExportSheetTest : public ::testing::Test, protected test::AppContextFixture {
   protected:
-    ImportExportSheetTest() : context(storage, fs, prompt, dates, clipboard, clock, "/prog/") {
+    ImportExportSheetTest() {
         context.store.AddFolder("Internet", 2);
         context.store.AddFolder("Internet~Mail", 2);
         context.store.AddFolder("Banking", 3);
@@ -57,13 +52,6 @@ class ImportExportSheetTest : public ::testing::Test {
         list->GetEventHandler()->ProcessEvent(event);
     }
 
-    CMemorySettingsStorage storage;
-    test::MemFileSystem fs;
-    test::ScriptedPrompt prompt;
-    CWxDateFormat dates;
-    test::NullClipboard clipboard;
-    test::NullClock clock;
-    CAppContext context;
     std::vector<ExchangeFile> picked;
 };
 
