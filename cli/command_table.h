@@ -41,5 +41,6 @@ void AddPasswordCommands(CommandTable& table);   // create, passwd
 void AddGeneratorCommands(CommandTable& table);  // generate, words
 void AddExchangeCommands(CommandTable& table);   // export, import
 void AddReportCommands(CommandTable& table);     // report
+void AddClipCommands(CommandTable& table);       // clip
 
 }  // namespace vk::cli

@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     vk::cli::AddGeneratorCommands(table);
     vk::cli::AddExchangeCommands(table);
     vk::cli::AddReportCommands(table);
+    vk::cli::AddClipCommands(table);
 
     try {
         app.parse(argc, argv);

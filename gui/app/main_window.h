@@ -1,6 +1,5 @@
 #pragma once
 #include <wx/frame.h>
-#include <wx/timer.h>
 
 #include "core/app/main_window_rules.h"
 #include "gui/app/command_table.h"
@@ -30,7 +29,7 @@ class CMainWindow : public wxFrame {
     void RefreshState();
     // Menu states: enabling, recent files, "&Close editor".
     void UpdateMenus();
-    // The clipboard timer follows ClearClipboard and ClearSeconds.
+    // The application's clipboard timer follows ClearClipboard and ClearSeconds.
     void UpdateClipboardTimer();
     // Runs the first load once the window is on screen.
     void ScheduleFirstLoad();
@@ -53,7 +52,6 @@ class CMainWindow : public wxFrame {
     void OnMenuOpen(wxMenuEvent& event);
     void OnCommand(wxCommandEvent& event);
     void OnRecentFile(wxCommandEvent& event);
-    void OnTimer(wxTimerEvent& event);
     // Saves settings and asks about unsaved changes; false when closing must stop.
     bool PrepareToClose(bool allowCancel);
 
@@ -62,7 +60,6 @@ class CMainWindow : public wxFrame {
     CModifiedStatusBar* statusBar_ = nullptr;
     CCommandTable commands_;
     MainMenu menu_;
-    wxTimer clipboardTimer_;
     bool exitRequested_ = false;
     bool firstLoadDone_ = false;
 };

@@ -13,13 +13,13 @@
 #include "gui/tools/import_export_commands.h"
 #include "gui/tools/import_export_pages.h"
 #include "gui/tools/import_export_tree.h"
-#include "tests/gui/app_context_fixture.h"
+#include "tests/gui/test_app_context.h"
 #include "tests/gui/modal_answer.h"
 
 namespace vk {
 namespace {
 
-class ImportExportSheetTest : public ::testing::Test, protected test::AppContextFixture {
+class ImportExportSheetTest : public ::testing::Test, protected test::TestAppContext {
   protected:
     ImportExportSheetTest() {
         context.store.AddFolder("Internet", 2);

@@ -5,16 +5,21 @@
 #include <wx/menu.h>
 
 #include "core/app/command_ids.h"
+#include "core/settings/memory_settings_storage.h"
+#include "gui/app/app_context.h"
 #include "gui/app/main_window.h"
 #include "gui/app/modified_status_bar.h"
 #include "gui/editor/folder_tree_ctrl.h"
 #include "gui/editor/password_editor_dlg.h"
-#include "tests/gui/app_context_fixture.h"
+#include "gui/ui/wx_date_format.h"
+#include "tests/gui/test_app_context.h"
+#include "tests/support/mem_file_system.h"
+#include "tests/support/scripted_prompt.h"
 
 namespace vk {
 namespace {
 
-class MainWindowTest : public ::testing::Test, protected test::AppContextFixture {
+class MainWindowTest : public ::testing::Test, protected test::TestAppContext {
   protected:
     MainWindowTest() {
         context.quit = [this] { ++quits; };

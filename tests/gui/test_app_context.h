@@ -2,21 +2,20 @@
 #include "core/settings/memory_settings_storage.h"
 #include "gui/app/app_context.h"
 #include "gui/ui/wx_date_format.h"
+#include "tests/support/fake_clipboard.h"
 #include "tests/support/mem_file_system.h"
-#include "tests/support/null_services.h"
 #include "tests/support/scripted_prompt.h"
 
 namespace vk::test {
 
-// The application's context over in-memory settings and files, a scripted prompt, the
-// desktop's date form and services that do nothing: what windows under test reach.
-struct AppContextFixture {
+// What windows reach through the application, over in-memory settings, files and clipboard.
+struct TestAppContext {
     CMemorySettingsStorage storage;
     MemFileSystem fs;
     ScriptedPrompt prompt;
     CWxDateFormat dates;
-    NullClipboard clipboard;
-    NullClock clock;
+    FakeClipboard clipboard;
+    FakeClock clock;
     CAppContext context{storage, fs, prompt, dates, clipboard, clock, "/prog/"};
 };
 
