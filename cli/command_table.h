@@ -36,9 +36,10 @@ class CommandTable {
 };
 
 // The areas' commands, each defined beside the area's code.
-void AddFileCommands(CommandTable& table);       // info, ls, show, export, import
+void AddFileCommands(CommandTable& table);       // info, ls, show
 void AddPasswordCommands(CommandTable& table);   // create, passwd
 void AddGeneratorCommands(CommandTable& table);  // generate, words
+void AddExchangeCommands(CommandTable& table);   // export, import
 void AddReportCommands(CommandTable& table);     // report
 void AddClipCommands(CommandTable& table);       // clip
 

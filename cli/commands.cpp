@@ -1,16 +1,11 @@
 #include "cli/commands.h"
 
-#include <fstream>
-#include <iostream>
 #include <memory>
-#include <sstream>
 
 #include "cli/command_table.h"
-#include "cli/json_form.h"
 #include "cli/session.h"
 #include "core/editor/folder_tree.h"
 #include "core/shell/text_encoding.h"
-#include "core/store/password_check.h"
 #include "core/store/password_file.h"
 
 namespace vk::cli {
@@ -89,57 +84,15 @@ int RunShow(const CommandIo& io, const std::string& file, const std::string& fol
     return 0;
 }
 
-int RunExport(const CommandIo& io, const std::string& file, const std::string& output) {
-    Session s(io);
-    if (!s.Load(file)) return 1;
-    const std::string text = StoreToJson(s.store).dump(2) + "\n";
-    if (output.empty() || output == "-") {
-        *io.out << text;
-        return 0;
-    }
-    std::ofstream out(output, std::ios::binary | std::ios::trunc);
-    if (!(out << text) || !out.flush()) return s.Failed("Unable to write " + output + ".");
-    return 0;
-}
-
-int RunImport(const CommandIo& io, const std::string& input, const std::string& file, bool force) {
-    Session s(io);
-    if (!force && s.Files().Exists(file))
-        return s.Failed("The file " + file + " already exists. Use --force to overwrite it.");
-    std::ifstream in(input, std::ios::binary);
-    if (!in) return s.Failed("Unable to read " + input + ".");
-    Json json;
-    try {
-        json = Json::parse(in);
-        StoreFromJson(json, s.store);
-    } catch (const JsonFormError& e) {
-        return s.Failed(e.what());
-    } catch (const Json::exception& e) {
-        return s.Failed(std::string("Invalid JSON in ") + input + ": " + e.what());
-    }
-    if (s.store.encrypted) {
-        auto password = s.Passwords().Next("Master password for " + file + ": ");
-        if (!password)
-            return s.Failed("A master password is needed to protect " + file +
-                            ": give it on standard input with --password-stdin.");
-        const std::string problem = MasterPasswordProblem(password->view());
-        if (!problem.empty()) return s.Failed(problem);
-        s.store.masterPassword = *password;
-    }
-    s.store.filePath = file;
-    s.store.loadComplete = true;
-    return s.Save() ? 0 : 1;
-}
-
 }  // namespace vk::cli
 
 namespace vk::cli {
 
 void AddFileCommands(CommandTable& table) {
     struct Args {
-        std::string file, folder, input, output, format;
+        std::string file, folder;
         long index = 0;
-        bool showProtected = false, force = false;
+        bool showProtected = false;
     };
     auto a = std::make_shared<Args>();
     const CommandIo& io = table.Io();
@@ -160,23 +113,6 @@ void AddFileCommands(CommandTable& table) {
     show->add_option("FOLDER", a->folder, "Folder path, with '~' between the levels")->required();
     show->add_option("INDEX", a->index, "Record index within the folder, from 0")->required();
     show->add_flag("--show-protected", a->showProtected, "Show the password instead of *****");
-
-    auto* exp = table.Add("export", "Write a password file in another form",
-                          [&io, a] { return RunExport(io, a->file, a->output); });
-    exp->add_option("FILE", a->file, "Password file")->required();
-    exp->add_option("--format", a->format, "Output form")
-        ->required()
-        ->check(CLI::IsMember({"json"}));
-    exp->add_option("-o,--output", a->output, "Output file (standard output when absent)");
-
-    auto* imp = table.Add("import", "Write a password file from another form",
-                          [&io, a] { return RunImport(io, a->input, a->file, a->force); });
-    imp->add_option("IN", a->input, "Input file")->required();
-    imp->add_option("FILE", a->file, "Password file to write")->required();
-    imp->add_option("--format", a->format, "Input form")
-        ->required()
-        ->check(CLI::IsMember({"json"}));
-    imp->add_flag("--force", a->force, "Overwrite an existing password file");
 }
 
 }  // namespace vk::cli

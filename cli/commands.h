@@ -19,8 +19,6 @@ int RunInfo(const CommandIo& io, const std::string& file);
 int RunList(const CommandIo& io, const std::string& file, const std::string& folder);
 int RunShow(const CommandIo& io, const std::string& file, const std::string& folder, long index,
             bool showProtected);
-int RunExport(const CommandIo& io, const std::string& file, const std::string& output);
-int RunImport(const CommandIo& io, const std::string& input, const std::string& file, bool force);
 
 }  // namespace vk::cli
 

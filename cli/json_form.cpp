@@ -4,6 +4,8 @@
 #include <string>
 
 #include "core/shell/text_encoding.h"
+#include "core/store/file_layout.h"
+#include "core/store/password_check.h"
 
 namespace vk::cli {
 namespace {
@@ -32,6 +34,15 @@ const Json& Member(const Json& object, const char* key, const std::string& where
 std::string Text(const Json& value, const std::string& where) {
     if (!value.is_string()) Fail(where, "must be a string");
     return value.get<std::string>();
+}
+
+// A text the file keeps whole: at most `maxBytes` bytes and no NUL, which would end it early.
+std::string SlotText(const Json& value, const std::string& where, std::size_t maxBytes) {
+    std::string text = Text(value, where);
+    if (text.find('\0') != std::string::npos) Fail(where, "contains a NUL character");
+    if (text.size() > maxBytes)
+        Fail(where, "is longer than " + std::to_string(maxBytes) + " bytes");
+    return text;
 }
 
 std::vector<std::string> TextArray(const Json& value, const std::string& where) {
@@ -88,7 +99,9 @@ void StoreFromJson(const Json& json, CPasswordStore& store) {
     const Json& encrypted = Member(json, "encrypted", "the document");
     if (!encrypted.is_boolean()) Fail("\"encrypted\"", "must be true or false");
     store.encrypted = encrypted.get<bool>();
-    store.reminder = json.contains("reminder") ? Text(json["reminder"], "\"reminder\"") : "";
+    store.reminder = json.contains("reminder")
+                         ? SlotText(json["reminder"], "\"reminder\"", kMaxReminderBytes)
+                         : "";
     store.folderHistory = json.contains("folderHistory")
                               ? TextArray(json["folderHistory"], "\"folderHistory\"")
                               : std::vector<std::string>{};
@@ -102,7 +115,8 @@ void StoreFromJson(const Json& json, CPasswordStore& store) {
         const std::string where = "folders[" + std::to_string(i) + "]";
         const Json& f = folders[i];
         if (!f.is_object()) Fail(where, "must be an object");
-        const std::string path = Text(Member(f, "path", where), where + ".path");
+        const std::string path =
+            SlotText(Member(f, "path", where), where + ".path", file_layout::kFolderPathReadBytes);
         if (path.empty()) Fail(where + ".path", "must not be empty");
         const Json& category = Member(f, "category", where);
         if (!category.is_number_integer() ||
@@ -117,10 +131,16 @@ void StoreFromJson(const Json& json, CPasswordStore& store) {
             const std::string rw = where + ".records[" + std::to_string(r) + "]";
             const Json& rec = records[r];
             if (!rec.is_object()) Fail(rw, "must be an object");
-            const auto fields = TextArray(Member(rec, "fields", rw), rw + ".fields");
-            if (fields.size() != kFieldCount) Fail(rw + ".fields", "must hold 14 strings");
+            const Json& fields = Member(rec, "fields", rw);
+            if (!fields.is_array() || fields.size() != kFieldCount)
+                Fail(rw + ".fields", "must hold 14 strings");
             CRecord record;
-            for (int k = 0; k < kFieldCount; ++k) record[k] = fields[static_cast<std::size_t>(k)];
+            for (int k = 0; k < kFieldCount; ++k) {
+                // One byte short of the slot, as the program's own edits: a zero always ends it.
+                record[k] = SlotText(fields[static_cast<std::size_t>(k)],
+                                     rw + ".fields[" + std::to_string(k) + "]",
+                                     file_layout::FieldSlotBytes(k) - 1);
+            }
             record.dateAssigned =
                 DateFromJson(Member(rec, "dateAssigned", rw), rw + ".dateAssigned");
             record.dateExpires = DateFromJson(Member(rec, "dateExpires", rw), rw + ".dateExpires");

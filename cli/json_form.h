@@ -17,8 +17,10 @@ class JsonFormError : public std::runtime_error {
 // The machine form of a file: every live folder in file order with its records.
 Json StoreToJson(const CPasswordStore& store);
 
-// Fills `store` from the machine form. Checks every type, count and range; the master
-// password and file path are left to the caller.
+// Fills `store` from the machine form. Checks every type, count and range, and refuses a text
+// the file could not keep whole (too long for its slot, or holding a NUL) instead of cutting
+// it; the search histories are kept as the program keeps its own. The master password and
+// file path are left to the caller.
 void StoreFromJson(const Json& json, CPasswordStore& store);
 
 }  // namespace vk::cli

@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     vk::cli::AddFileCommands(table);
     vk::cli::AddPasswordCommands(table);
     vk::cli::AddGeneratorCommands(table);
+    vk::cli::AddExchangeCommands(table);
     vk::cli::AddReportCommands(table);
     vk::cli::AddClipCommands(table);
 

@@ -5,16 +5,35 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <dirent.h>
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <random>
+#include <vector>
 
 #include "core/shell/messages.h"
 #include "platform/system_error.h"
 
 namespace vk {
 namespace {
+
+// A temporary file is the target's name, this infix and a number below kTempNumbers written
+// without leading zeros.
+constexpr char kTempInfix[] = ".tmp";
+constexpr unsigned kTempNumbers = 1000000;
+
+bool IsTempNameOf(const std::string& name, const std::string& base) {
+    const std::size_t prefix = base.size() + sizeof kTempInfix - 1;
+    if (name.size() <= prefix || name.compare(0, base.size(), base) != 0 ||
+        name.compare(base.size(), sizeof kTempInfix - 1, kTempInfix) != 0)
+        return false;
+    const std::string number = name.substr(prefix);
+    if (number.size() > 6 || number.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    return number == "0" || number[0] != '0';
+}
 
 FileStatus ErrnoStatus(int error) {
     return FileStatus::Error(SystemErrorText(error));
@@ -64,6 +83,14 @@ std::string ResolveLinks(const std::string& path) {
     return resolved;
 }
 
+// Only a regular file (or none) is replaced: a folder, a device or a pipe in its place is
+// never swapped for a file.
+FileStatus CheckReplaceable(const std::string& real) {
+    struct stat st;
+    if (::stat(real.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return FileStatus::Ok();
+    return S_ISDIR(st.st_mode) ? ErrnoStatus(EISDIR) : FileStatus::Error("Not a regular file");
+}
+
 std::string FolderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
@@ -94,7 +121,9 @@ class PosixReadFile : public IReadFile {
 
 class PosixWriteFile : public IWriteFile {
   public:
-    explicit PosixWriteFile(int fd) : fd_(fd) {}
+    // `lockFd` shares the open file with `fd` and keeps its lock after Close, until the
+    // object is destroyed: a leftover cleanup never takes a file a running save still owns.
+    PosixWriteFile(int fd, int lockFd) : fd_(fd), lock_(lockFd) {}
     FileStatus Append(const void* data, std::size_t size) override {
         const auto* p = static_cast<const char*>(data);
         while (size > 0) {
@@ -115,6 +144,7 @@ class PosixWriteFile : public IWriteFile {
 
   private:
     Fd fd_;
+    Fd lock_;
 };
 
 class PosixFileLock : public IFileLock {
@@ -150,18 +180,31 @@ std::unique_ptr<IReadFile> CPosixFileSystem::OpenForRead(const std::string& path
 
 std::unique_ptr<IFileLock> CPosixFileSystem::LockForReplace(const std::string& path,
                                                             FileStatus* status) {
-    Fd fd(::open(ResolveLinks(path).c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) {
-        if (errno != ENOENT) {
-            *status = ErrnoStatus(errno);
-            return nullptr;
-        }
-        *status = FileStatus::Ok();
-        return std::make_unique<PosixFileLock>(-1);
-    }
-    *status = LockExclusive(fd.get());
+    const std::string real = ResolveLinks(path);
+    *status = CheckReplaceable(real);
     if (!status->ok()) return nullptr;
-    return std::make_unique<PosixFileLock>(fd.Release());
+    // A save that renamed a new file over the path meanwhile leaves the lock on a file that
+    // is gone: lock again until the locked file is the one the path names.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        Fd fd(::open(real.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+        if (fd.get() < 0) {
+            if (errno != ENOENT) {
+                *status = ErrnoStatus(errno);
+                return nullptr;
+            }
+            *status = FileStatus::Ok();
+            return std::make_unique<PosixFileLock>(-1);
+        }
+        *status = LockExclusive(fd.get());
+        if (!status->ok()) return nullptr;
+        struct stat locked, named;
+        if (::fstat(fd.get(), &locked) == 0 && ::stat(real.c_str(), &named) == 0 &&
+            locked.st_dev == named.st_dev && locked.st_ino == named.st_ino) {
+            return std::make_unique<PosixFileLock>(fd.Release());
+        }
+    }
+    *status = FileStatus::Error(msg::kFileInUse);
+    return nullptr;
 }
 
 std::unique_ptr<IWriteFile> CPosixFileSystem::CreateTempBeside(const std::string& target,
@@ -176,36 +219,68 @@ std::unique_ptr<IWriteFile> CPosixFileSystem::CreateSecretTempBeside(const std::
     return CreateTemp(target, false, tempPath, status);
 }
 
-std::unique_ptr<IWriteFile> CPosixFileSystem::CreateTemp(const std::string& target,
-                                                         bool keepMode, std::string* tempPath,
+std::unique_ptr<IWriteFile> CPosixFileSystem::CreateTemp(const std::string& target, bool keepMode,
+                                                         std::string* tempPath,
                                                          FileStatus* status) {
     const std::string real = ResolveLinks(target);
+    *status = CheckReplaceable(real);
+    if (!status->ok()) return nullptr;
     struct stat st;
     const bool exists = ::stat(real.c_str(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode)) {
-        *status = ErrnoStatus(EISDIR);
-        return nullptr;
-    }
     const mode_t mode = exists && keepMode ? (st.st_mode & 07777) : 0600;
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string candidate =
-            real + ".tmp" + std::to_string(static_cast<unsigned>(random()) % 1000000u);
+        const std::string candidate = real + kTempInfix + std::to_string(random() % kTempNumbers);
         Fd fd(::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
         if (fd.get() < 0) {
             if (errno == EEXIST) continue;
             *status = ErrnoStatus(errno);
             return nullptr;
         }
+        // Without lock support the file is written all the same; only a cleanup running at
+        // the same moment could then take it, and the save would report that.
+        (void)::flock(fd.get(), LOCK_EX | LOCK_NB);
+        Fd lock(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0));
         if (mode != 0600 && ::fchmod(fd.get(), mode) != 0) {
             // Owner-only is the safe fallback; the save can go on.
         }
         *tempPath = candidate;
         *status = FileStatus::Ok();
-        return std::make_unique<PosixWriteFile>(fd.Release());
+        return std::make_unique<PosixWriteFile>(fd.Release(), lock.Release());
     }
     *status = ErrnoStatus(EEXIST);
     return nullptr;
+}
+
+void CPosixFileSystem::RemoveLeftoverTemps(const std::string& target) {
+    const std::string real = ResolveLinks(target);
+    const std::string folder = FolderOf(real);
+    const std::string base = real.substr(real.find_last_of('/') + 1);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    std::vector<std::string> leftovers;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (IsTempNameOf(entry->d_name, base)) leftovers.push_back(entry->d_name);
+    }
+    ::closedir(dir);
+    for (const std::string& name : leftovers) {
+        const std::string path = folder == "/" ? "/" + name : folder + "/" + name;
+        struct stat seen;
+        if (::lstat(path.c_str(), &seen) != 0 || !S_ISREG(seen.st_mode) ||
+            seen.st_uid != ::geteuid())
+            continue;
+        int opened = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (opened < 0) opened = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+        Fd fd(opened);
+        if (fd.get() < 0) continue;
+        // A save that is still running holds the lock on its temporary file.
+        if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) continue;
+        struct stat held;
+        if (::fstat(fd.get(), &held) != 0 || held.st_dev != seen.st_dev ||
+            held.st_ino != seen.st_ino)
+            continue;
+        ::unlink(path.c_str());
+    }
 }
 
 FileStatus CPosixFileSystem::Rename(const std::string& from, const std::string& to) {

@@ -4,7 +4,8 @@
 namespace vk {
 
 // Password files on a POSIX disk: flock for exclusive use, owner-only new files, and
-// replacement by rename after fsync.
+// replacement by rename after fsync. A temporary file is named "<target>.tmp<number>" and
+// stays locked while its save runs, so leftovers of killed saves can be told apart.
 class CPosixFileSystem : public IFileSystem {
   public:
     std::unique_ptr<IReadFile> OpenForRead(const std::string& path, FileStatus* status) override;
@@ -14,6 +15,7 @@ class CPosixFileSystem : public IFileSystem {
     std::unique_ptr<IWriteFile> CreateSecretTempBeside(const std::string& target,
                                                        std::string* tempPath,
                                                        FileStatus* status) override;
+    void RemoveLeftoverTemps(const std::string& target) override;
     FileStatus Rename(const std::string& from, const std::string& to) override;
     FileStatus Remove(const std::string& path) override;
     FileStatus SyncFolderOf(const std::string& path) override;

@@ -47,8 +47,9 @@ class IFileSystem {
     // Takes the exclusive lock of `path` before it is replaced; succeeds for a missing file.
     virtual std::unique_ptr<IFileLock> LockForReplace(const std::string& path,
                                                       FileStatus* status) = 0;
-    // Creates a new, empty, owner-only file in the folder of `target`, named so that it can
-    // later be renamed over it. Keeps the permissions of an existing target.
+    // Creates a new, empty file in the folder of `target`, named so that it can later be
+    // renamed over it. It counts as being written until the returned object is destroyed.
+    // Keeps the permissions of an existing target; owner-only for a new one.
     virtual std::unique_ptr<IWriteFile> CreateTempBeside(const std::string& target,
                                                          std::string* tempPath,
                                                          FileStatus* status) = 0;
@@ -60,6 +61,10 @@ class IFileSystem {
                                                                FileStatus* status) {
         return CreateTempBeside(target, tempPath, status);
     }
+    // Removes what replacements of `target` that were killed before they finished left
+    // behind: files named exactly as the temporary files for `target` are named, owned by this
+    // user, that no running replacement is writing. Nothing else is touched.
+    virtual void RemoveLeftoverTemps(const std::string& target) = 0;
     // Replaces `to` with `from` in one step.
     virtual FileStatus Rename(const std::string& from, const std::string& to) = 0;
     virtual FileStatus Remove(const std::string& path) = 0;

@@ -11,6 +11,7 @@
 #include "core/shell/messages.h"
 #include "core/shell/text_encoding.h"
 #include "core/shell/text_format.h"
+#include "core/store/atomic_file.h"
 #include "core/store/file_layout.h"
 #include "core/store/file_system.h"
 #include "core/store/password_check.h"
@@ -108,7 +109,7 @@ class BlockReader {
 // Collects blocks and hands them to the file in large pieces; remembers the first failure.
 class CPasswordFile::Writer {
   public:
-    explicit Writer(IWriteFile& file) : file_(file) { buffer_.reserve(kIoChunk); }
+    explicit Writer(CAtomicFile& file) : file_(file) { buffer_.reserve(kIoChunk); }
     ~Writer() { SecureWipe(buffer_.data(), buffer_.capacity()); }
 
     void Block(std::uint32_t tag, const std::uint8_t* body, std::size_t size) {
@@ -134,7 +135,7 @@ class CPasswordFile::Writer {
         buffer_.clear();
     }
 
-    IWriteFile& file_;
+    CAtomicFile& file_;
     std::vector<std::uint8_t> buffer_;
     FileStatus status_;
 };
@@ -179,15 +180,10 @@ int CPasswordFile::Write(CPasswordStore& store, const CFolderTree* tree, bool he
     if (path.empty()) return 0;
     if (!headerOnly && !store.loadComplete) return 0;
 
-    FileStatus status;
-    auto lock = fs_.LockForReplace(path, &status);
-    if (!lock) {
-        ShowFileError(msg::kCantOpenSource, status.error, path);
-        return 0;
-    }
-    std::string tempPath;
-    auto file = fs_.CreateTempBeside(path, &tempPath, &status);
-    if (!file) {
+    // A replaced password file keeps the permissions its owner gave it.
+    CAtomicFile file(fs_, path, TempAccess::kLikeTarget);
+    FileStatus status = file.Open();
+    if (!status.ok()) {
         ShowFileError(msg::kCantOpenSource, status.error, path);
         return 0;
     }
@@ -199,7 +195,7 @@ int CPasswordFile::Write(CPasswordStore& store, const CFolderTree* tree, bool he
     };
 
     {
-        Writer out(*file);
+        Writer out(file);
         if (!headerOnly) {
             const std::uint8_t version[fl::kVersionBytes] = {fl::kVersionText, 0, 0, 0};
             out.Block(fl::kVersion, version, sizeof version);
@@ -254,18 +250,11 @@ int CPasswordFile::Write(CPasswordStore& store, const CFolderTree* tree, bool he
         }
         status = out.Finish();
     }
-    if (status.ok()) status = file->Sync();
-    FileStatus closed = file->Close();
-    if (status.ok()) status = closed;
-    file.reset();
-    if (status.ok()) status = fs_.Rename(tempPath, path);
+    if (status.ok()) status = file.Commit();
     if (!status.ok()) {
-        fs_.Remove(tempPath);
         ShowFileError(msg::kErrorWritingFile, status.error, path);
         return 0;
     }
-    // The new file is in place; a failure to make the rename durable loses nothing now.
-    fs_.SyncFolderOf(path);
     return 1;
 }
 

@@ -11,6 +11,7 @@ CAppContext::CAppContext(ISettingsStorage& storage, IFileSystem& fs, IUserPrompt
     : settingsStore(storage, prompt, [&fs](const std::string& p) { return fs.Exists(p); }),
       fs(fs),
       prompt(prompt),
+      dates(dates),
       file(fs, prompt, dates),
       clipboard(clipboardService, clock),
       programFolder(std::move(folder)),

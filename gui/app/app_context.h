@@ -35,6 +35,7 @@ class CAppContext {
     CFolderTree tree;
     IFileSystem& fs;
     IUserPrompt& prompt;
+    IDateFormat& dates;
     CPasswordFile file;
     CClipboardClearer clipboard;
     const std::string programFolder;

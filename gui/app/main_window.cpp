@@ -14,6 +14,7 @@
 #include "gui/editor/folder_tree_ctrl.h"
 #include "gui/editor/password_editor_dlg.h"
 #include "gui/tools/generator_commands.h"
+#include "gui/tools/import_export_commands.h"
 #include "gui/tools/options_commands.h"
 #include "gui/tools/report_commands.h"
 #include "gui/ui/artwork.h"
@@ -90,6 +91,7 @@ void CMainWindow::AddCommands() {
     });
     AddGeneratorCommands(commands_, context_, this);
     AddOptionsCommands(commands_, context_, this);
+    AddImportExportCommands(commands_, context_, this);
     AddReportCommands(commands_, context_, this);
 }
 

@@ -14,7 +14,7 @@
 
 #include "core/shell/letter_case.h"
 #include "core/shell/text_encoding.h"
-#include "core/tools/report_file_writer.h"
+#include "core/store/atomic_file.h"
 
 namespace vk {
 namespace {

@@ -176,7 +176,7 @@ bash_completion)  # completion script
         expect "vaultkeep-cli ex" "export"
         expect "vaultkeep-cli --v" "--version"
         expect "vaultkeep-cli show --show" "--show-protected"
-        expect "vaultkeep-cli export --format " "json"
+        expect "vaultkeep-cli export --format " "json|csv|text"
         expect "vaultkeep-cli export --format = j" "json"
         expect "vaultkeep-cli export Ho" "Home.vk"
         expect "vaultkeep-cli export Home.vk -o su" "sub dir"

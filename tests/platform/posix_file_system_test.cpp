@@ -10,6 +10,7 @@
 
 #include "core/shell/date_text.h"
 #include "core/shell/messages.h"
+#include "core/store/atomic_file.h"
 #include "core/store/password_file.h"
 #include "platform/posix_file_system.h"
 #include "tests/support/process.h"
@@ -96,6 +97,49 @@ TEST_F(PosixFileSystemTest, MissingFoldersAndFolderPathsFailCleanly) {
     EXPECT_EQ(LoadDescription(dir.path()), "<failed>");
     EXPECT_EQ(prompt.messages.size(), 3u);
     EXPECT_EQ(EntriesIn(dir.path()), 0u);
+}
+
+TEST_F(PosixFileSystemTest, ASaveClearsOnlyTheLeftoversOfKilledSavesOfItsFile) {
+    const std::string path = dir.File("a.vk");
+    ASSERT_EQ(Save(path, "one"), 1);
+    const std::vector<std::string> leftovers = {"a.vk.tmp0", "a.vk.tmp12", "a.vk.tmp999999"};
+    const std::vector<std::string> others = {"a.vk.tmp",     "a.vk.tmp1234567", "a.vk.tmp012",
+                                             "a.vk.tmp12x",  "a.vk.tmp-1",      "b.vk.tmp123",
+                                             "xa.vk.tmp123", "a.vk.TMP123",     "a.vk.tmp12.bak"};
+    for (const auto& name : leftovers) test::WriteFileBytes(dir.File(name), "debris");
+    for (const auto& name : others) test::WriteFileBytes(dir.File(name), "keep");
+    ::mkdir(dir.File("a.vk.tmp77").c_str(), 0700);  // not a file
+    ::symlink(dir.File("b.vk.tmp123").c_str(), dir.File("a.vk.tmp78").c_str());
+    // A save of this file that is still running holds its temporary file's lock.
+    const std::string running = dir.File("a.vk.tmp55");
+    test::WriteFileBytes(running, "being written");
+    const int held = ::open(running.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    // Another user's file is never touched (only root can make one here).
+    const std::string foreign = dir.File("a.vk.tmp66");
+    test::WriteFileBytes(foreign, "theirs");
+    const bool haveForeign = ::geteuid() == 0 && ::chown(foreign.c_str(), 1, 1) == 0;
+
+    ASSERT_EQ(Save(path, "two"), 1);
+    EXPECT_EQ(LoadDescription(path), "two");
+    for (const auto& name : leftovers) EXPECT_FALSE(std::filesystem::exists(dir.File(name)));
+    for (const auto& name : others) EXPECT_EQ(test::ReadFileBytes(dir.File(name)), "keep");
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("a.vk.tmp77")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("a.vk.tmp78")));
+    EXPECT_EQ(test::ReadFileBytes(running), "being written");
+    EXPECT_EQ(std::filesystem::exists(foreign), haveForeign);
+    ::close(held);
+}
+
+TEST_F(PosixFileSystemTest, ExportsAreOwnerOnlyEvenOverAReadableFile) {
+    const std::string out = dir.File("out.csv");
+    test::WriteFileBytes(out, "old");
+    ASSERT_EQ(::chmod(out.c_str(), 0644), 0);
+    ASSERT_TRUE(WriteOwnerOnlyFile(fs, out, "secret").ok());
+    EXPECT_EQ(Mode(out), 0600u);
+    EXPECT_EQ(test::ReadFileBytes(out), "secret");
+    EXPECT_FALSE(WriteOwnerOnlyFile(fs, dir.File("no/such/out.csv"), "x").ok());
+    EXPECT_EQ(EntriesIn(dir.path()), 1u);
 }
 
 }  // namespace

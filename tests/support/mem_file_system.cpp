@@ -28,7 +28,10 @@ class MemReadFile : public IReadFile {
 
 class MemWriteFile : public IWriteFile {
   public:
-    MemWriteFile(MemFileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
+    MemWriteFile(MemFileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {
+        fs_.writing.insert(path_);
+    }
+    ~MemWriteFile() override { fs_.writing.erase(path_); }
     FileStatus Append(const void* data, std::size_t size) override {
         if (++fs_.appends == fs_.failAppendAt) {
             // A disk that fills up mid-write keeps part of the data.
@@ -84,6 +87,14 @@ std::unique_ptr<IFileLock> MemFileSystem::LockForReplace(const std::string& path
     return std::make_unique<MemLock>();
 }
 
+std::unique_ptr<IWriteFile> MemFileSystem::CreateSecretTempBeside(const std::string& target,
+                                                                  std::string* tempPath,
+                                                                  FileStatus* status) {
+    auto file = CreateTempBeside(target, tempPath, status);
+    if (file) access[*tempPath] = TempAccess::kOwnerOnly;
+    return file;
+}
+
 std::unique_ptr<IWriteFile> MemFileSystem::CreateTempBeside(const std::string& target,
                                                             std::string* tempPath,
                                                             FileStatus* status) {
@@ -93,6 +104,7 @@ std::unique_ptr<IWriteFile> MemFileSystem::CreateTempBeside(const std::string& t
     }
     *tempPath = target + ".tmp" + std::to_string(creates);
     files[*tempPath];
+    access[*tempPath] = TempAccess::kLikeTarget;
     *status = FileStatus::Ok();
     return std::make_unique<MemWriteFile>(*this, *tempPath);
 }
@@ -103,7 +115,21 @@ FileStatus MemFileSystem::Rename(const std::string& from, const std::string& to)
     if (it == files.end()) return FileStatus::Error("No such file or directory");
     files[to] = std::move(it->second);
     files.erase(from);
+    if (access.count(from)) access[to] = access[from];
+    access.erase(from);
     return FileStatus::Ok();
+}
+
+void MemFileSystem::RemoveLeftoverTemps(const std::string& target) {
+    const std::string prefix = target + ".tmp";
+    for (auto it = files.lower_bound(prefix); it != files.end();) {
+        const std::string& name = it->first;
+        if (name.compare(0, prefix.size(), prefix) != 0) break;
+        const std::string number = name.substr(prefix.size());
+        const bool temp = !number.empty() && number.size() <= 6 &&
+                          number.find_first_not_of("0123456789") == std::string::npos;
+        it = temp && !writing.count(name) ? files.erase(it) : std::next(it);
+    }
 }
 
 FileStatus MemFileSystem::Remove(const std::string& path) {

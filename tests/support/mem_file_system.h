@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "core/store/atomic_file.h"
 #include "core/store/file_system.h"
 
 namespace vk::test {
@@ -12,7 +13,9 @@ namespace vk::test {
 class MemFileSystem : public IFileSystem {
   public:
     std::map<std::string, std::string> files;
-    std::set<std::string> locked;  // held by "another copy"
+    std::set<std::string> locked;              // held by "another copy"
+    std::set<std::string> writing;             // temporary files whose writer is still alive
+    std::map<std::string, TempAccess> access;  // how each file written here was made
 
     // Failures to inject: the N-th call (1-based) of that kind fails; 0 never.
     int failAppendAt = 0;
@@ -30,6 +33,10 @@ class MemFileSystem : public IFileSystem {
     std::unique_ptr<IFileLock> LockForReplace(const std::string& path, FileStatus* status) override;
     std::unique_ptr<IWriteFile> CreateTempBeside(const std::string& target, std::string* tempPath,
                                                  FileStatus* status) override;
+    std::unique_ptr<IWriteFile> CreateSecretTempBeside(const std::string& target,
+                                                       std::string* tempPath,
+                                                       FileStatus* status) override;
+    void RemoveLeftoverTemps(const std::string& target) override;
     FileStatus Rename(const std::string& from, const std::string& to) override;
     FileStatus Remove(const std::string& path) override;
     FileStatus SyncFolderOf(const std::string& path) override;
