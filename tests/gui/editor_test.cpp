@@ -76,7 +76,7 @@ TEST_F(EditorTest, FoldersShowTheirCategoryColumnsMaskedAndCounted) {
     EXPECT_FALSE(Item(cmd::kSetColumnsFirst)->IsChecked());
 
     // The quick-access dialog can show a record in the editor.
-    context.jumpToRecord(2, 1, 1);
+    editor.JumpToRecord(2, 1, 1);
     EXPECT_EQ(Tree().GetSelection(), ItemOf(2));
     EXPECT_EQ(editor.State().currentRow, 1);
     EXPECT_EQ(editor.State().currentColumn, 1);
