@@ -260,4 +260,15 @@ int CSettingsStore::SaveWindowPosition(const WindowRect& rect) {
     return Save([&] { return storage_.WriteText(kWindowPosition, FormatWindowPosition(rect)); });
 }
 
+std::optional<ToolbarLayout> CSettingsStore::LoadToolbarLayout() {
+    if (!storage_.OpenForRead()) return std::nullopt;
+    const auto bytes = storage_.ReadBytes(kToolbarLayoutName);
+    if (!bytes) return std::nullopt;
+    return DecodeToolbarLayout(*bytes);
+}
+
+int CSettingsStore::SaveToolbarLayout(const ToolbarLayout& layout) {
+    return Save([&] { return storage_.WriteBytes(kToolbarLayoutName, EncodeToolbarLayout(layout)); });
+}
+
 }  // namespace vk

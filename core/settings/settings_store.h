@@ -7,6 +7,7 @@
 #include "core/settings/settings_storage.h"
 #include "core/settings/window_position.h"
 #include "core/shell/user_prompt.h"
+#include "core/ui/toolbar_layout.h"
 
 namespace vk {
 
@@ -47,6 +48,10 @@ class CSettingsStore {
 
     std::optional<WindowRect> LoadWindowPosition();
     int SaveWindowPosition(const WindowRect& rect);
+
+    // The toolbar's saved layout; nothing when none is stored or it cannot be read.
+    std::optional<ToolbarLayout> LoadToolbarLayout();
+    int SaveToolbarLayout(const ToolbarLayout& layout);
 
   private:
     std::optional<std::string> Text(const std::string& name);
