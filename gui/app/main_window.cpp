@@ -8,9 +8,10 @@
 #include "core/shell/file_names.h"
 #include "core/shell/text_rules.h"
 #include "gui/app/app_context.h"
+#include "gui/app/component_commands.h"
 #include "gui/app/main_menu.h"
+#include "gui/app/main_toolbar.h"
 #include "gui/app/modified_status_bar.h"
-#include "gui/app/welcome_dlg.h"
 #include "gui/editor/folder_tree_ctrl.h"
 #include "gui/editor/password_editor_dlg.h"
 #include "gui/ui/artwork.h"
@@ -35,6 +36,7 @@ CMainWindow::CMainWindow(CAppContext& context)
     editor_->onStoreStateChanged = [this] { RefreshState(); };
     AddCommands();
     BuildMenus();
+    toolbar_ = std::make_unique<CMainToolbar>(*this, commands_, context_);
 
     SetClientSize(FromDIP(wxSize(640, 420)));
     SetMinSize(GetSize());
@@ -70,10 +72,7 @@ void CMainWindow::AddCommands() {
         cmd::kCollapseAll, [this] { editor_->Tree()->CollapseAllFolders(); }, hasFolders);
     commands_.Add(
         cmd::kExpandAll, [this] { editor_->Tree()->ExpandAllFolders(); }, hasFolders);
-    commands_.Add(cmd::kAbout, [this] {
-        CAboutDlg about(this);
-        about.ShowModal();
-    });
+    AddComponentCommands(commands_, context_, *this);
     commands_.Add(cmd::kExit, [this] {
         exitRequested_ = true;
         Close();
@@ -150,6 +149,7 @@ void CMainWindow::ScheduleFirstLoad() {
     CallAfter([this] {
         editor_->RunFirstLoad();
         RefreshState();
+        ShowStartupTip(*this, context_);
     });
 }
 

@@ -2,6 +2,8 @@
 #include <wx/frame.h>
 #include <wx/timer.h>
 
+#include <memory>
+
 #include "core/app/main_window_rules.h"
 #include "gui/app/command_table.h"
 #include "gui/app/main_menu.h"
@@ -11,6 +13,7 @@ class wxMenu;
 namespace vk {
 
 class CAppContext;
+class CMainToolbar;
 class CModifiedStatusBar;
 class CPasswordEditorDlg;
 
@@ -25,6 +28,7 @@ class CMainWindow : public wxFrame {
     CModifiedStatusBar* StatusBar() { return statusBar_; }
     // The commands of the menus, accelerators and toolbar.
     CCommandTable& Commands() { return commands_; }
+    CMainToolbar* Toolbar() { return toolbar_.get(); }
 
     // Title, modified indicator and menu states after any change of the file.
     void RefreshState();
@@ -62,6 +66,7 @@ class CMainWindow : public wxFrame {
     CModifiedStatusBar* statusBar_ = nullptr;
     CCommandTable commands_;
     MainMenu menu_;
+    std::unique_ptr<CMainToolbar> toolbar_;
     wxTimer clipboardTimer_;
     bool exitRequested_ = false;
     bool firstLoadDone_ = false;

@@ -9,10 +9,12 @@
 #include "gui/app/app_context.h"
 #include "gui/app/main_window.h"
 #include "gui/app/tray_icon_wnd.h"
-#include "gui/app/welcome_dlg.h"
+#include "gui/app/about_dlg.h"
 #include "gui/editor/password_editor_dlg.h"
 #include "gui/store/gui_user_prompt.h"
 #include "gui/store/select_password_dlg.h"
+#include "gui/ui/help_book.h"
+#include "gui/ui/skin.h"
 #include "gui/ui/wx_date_format.h"
 #include "platform/posix_file_system.h"
 #include "platform/program_folder.h"
@@ -71,6 +73,8 @@ bool CPasswordApp::OnInit() {
     CAppContext& c = *context_;
     c.settingsStore.LoadSettings(c.settings);
     c.settingsStore.LoadRecentFiles(c.settings);
+    c.applySkin = [&c] { skin::SetEnabled(c.settings.skinDialog); };
+    c.applySkin();
     c.store.filePath = c.settings.lastFile;
     c.store.encrypted = c.settings.encryptFiles;
     c.updateStartupEntry = [this] {
@@ -219,6 +223,7 @@ int CPasswordApp::OnRun() {
 }
 
 int CPasswordApp::OnExit() {
+    CloseHelp();
     tray_.reset();
     instance_.reset();
     return wxApp::OnExit();

@@ -155,6 +155,10 @@ wxBitmap ColumnIcon(int field) {
     return ArtworkById(kColumnIconTable[static_cast<std::size_t>(field)]);
 }
 
+wxBitmap PngBitmap(const unsigned char* bytes, std::size_t size) {
+    return Decode(Png{bytes, size});
+}
+
 wxBitmap ArtworkById(int resourceId) {
     for (const NumberedPicture& picture : kPictures) {
         if (picture.id == resourceId) return Decode(picture.png);

@@ -3,6 +3,8 @@
 #include <wx/icon.h>
 #include <wx/iconbndl.h>
 
+#include <cstddef>
+
 // The program's own pictures, compiled in (drawn in resources/art, made into code by
 // scripts/dev/make_artwork.sh). Every picture has an alpha channel. Each is decoded on first use
 // and kept until the toolkit shuts down; call these from the GUI thread only.
@@ -58,5 +60,8 @@ wxBitmap ColumnIcon(int field);
 // 183, 184, 256, 257, 258, 259, 260, 261, 214, 215. The two icons come at 32x32, the size
 // dialogs and the large window icon show. An unknown id gives an invalid bitmap.
 wxBitmap ArtworkById(int resourceId);
+
+// A compiled-in PNG file as a bitmap, decoded on first use and kept like the pictures above.
+wxBitmap PngBitmap(const unsigned char* bytes, std::size_t size);
 
 }  // namespace vk::art
