@@ -268,7 +268,8 @@ std::optional<ToolbarLayout> CSettingsStore::LoadToolbarLayout() {
 }
 
 int CSettingsStore::SaveToolbarLayout(const ToolbarLayout& layout) {
-    return Save([&] { return storage_.WriteBytes(kToolbarLayoutName, EncodeToolbarLayout(layout)); });
+    return Save(
+        [&] { return storage_.WriteBytes(kToolbarLayoutName, EncodeToolbarLayout(layout)); });
 }
 
 }  // namespace vk

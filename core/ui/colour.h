@@ -11,16 +11,28 @@ using PackedHls = std::uint32_t;
 constexpr PackedRgb MakeRgb(int red, int green, int blue) {
     return static_cast<PackedRgb>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
-constexpr int RedOf(PackedRgb c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(PackedRgb c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(PackedRgb c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(PackedRgb c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(PackedRgb c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(PackedRgb c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 constexpr PackedHls MakeHls(int hue, int lightness, int saturation) {
     return MakeRgb(hue, lightness, saturation);
 }
-constexpr int HueOf(PackedHls c) { return RedOf(c); }
-constexpr int LightnessOf(PackedHls c) { return GreenOf(c); }
-constexpr int SaturationOf(PackedHls c) { return BlueOf(c); }
+constexpr int HueOf(PackedHls c) {
+    return RedOf(c);
+}
+constexpr int LightnessOf(PackedHls c) {
+    return GreenOf(c);
+}
+constexpr int SaturationOf(PackedHls c) {
+    return BlueOf(c);
+}
 
 // The skin's shades are worked out in single precision, step by step, so that every colour
 // comes out the same on every machine; pure red goes to hue 255 and back to (254, 0, 0).

@@ -9,13 +9,12 @@ struct DialogTopic {
 };
 
 constexpr DialogTopic kDialogTopics[] = {
-    {100, help::kAbout},           {107, help::kTipOfTheDay},   {158, help::kGenerator},
-    {179, help::kSelectPassword},  {180, help::kQuickAccess},   {206, help::kReport},
-    {216, help::kEnterPassword},   {219, help::kWelcome},       {222, help::kPreferences},
-    {225, help::kSystemTray},      {227, help::kColumnSettings}, {249, help::kExport},
-    {250, help::kImport},          {262, help::kSearch},        {278, help::kExportWarning},
-    {295, help::kColumnNames},     {339, help::kCategoryWarning},
-    {360, help::kCustomizeToolbar},
+    {100, help::kAbout},          {107, help::kTipOfTheDay},     {158, help::kGenerator},
+    {179, help::kSelectPassword}, {180, help::kQuickAccess},     {206, help::kReport},
+    {216, help::kEnterPassword},  {219, help::kWelcome},         {222, help::kPreferences},
+    {225, help::kSystemTray},     {227, help::kColumnSettings},  {249, help::kExport},
+    {250, help::kImport},         {262, help::kSearch},          {278, help::kExportWarning},
+    {295, help::kColumnNames},    {339, help::kCategoryWarning}, {360, help::kCustomizeToolbar},
 };
 
 struct TopicPage {

@@ -4,8 +4,8 @@ namespace vk {
 
 // What a bitmap push button shows at a moment.
 struct SkinButtonState {
-    bool pressed = false;   // the mouse button is down on it, or Space is held
-    bool hot = false;       // the pointer is over it
+    bool pressed = false;  // the mouse button is down on it, or Space is held
+    bool hot = false;      // the pointer is over it
     bool focused = false;
     bool isDefault = false;
     bool disabled = false;

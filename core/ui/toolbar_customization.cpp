@@ -47,8 +47,8 @@ int CToolbarCustomization::Add(int available, int before) {
     if (available < 0 || available >= static_cast<int>(offered.size())) return -1;
     const int count = static_cast<int>(Current().size());
     const int position = std::clamp(before, 0, count);
-    const int at = position < count ? LayoutIndexOf(position)
-                                    : static_cast<int>(layout_.entries.size());
+    const int at =
+        position < count ? LayoutIndexOf(position) : static_cast<int>(layout_.entries.size());
     layout_.entries.insert(layout_.entries.begin() + at,
                            offered[static_cast<std::size_t>(available)]);
     return position;

@@ -14,7 +14,8 @@ void PutNumber(std::vector<std::uint8_t>& out, std::uint32_t value) {
 }
 
 std::uint32_t NumberAt(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(bytes[at]) | (static_cast<std::uint32_t>(bytes[at + 1]) << 8) |
+    return static_cast<std::uint32_t>(bytes[at]) |
+           (static_cast<std::uint32_t>(bytes[at + 1]) << 8) |
            (static_cast<std::uint32_t>(bytes[at + 2]) << 16) |
            (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
 }
@@ -75,15 +76,15 @@ const ToolbarButton* FindToolbarButton(int command) {
 
 ToolbarLayout DefaultToolbarLayout() {
     ToolbarLayout layout;
-    layout.entries = {cmd::kNewFile,    cmd::kOpenFile,          cmd::kSave,
-                      kToolbarSeparator, cmd::kAddFolder,         cmd::kAddItem,
-                      cmd::kSearchItems, kToolbarSeparator,       cmd::kGeneratePassword,
-                      cmd::kHelp};
+    layout.entries = {cmd::kNewFile,          cmd::kOpenFile, cmd::kSave,        kToolbarSeparator,
+                      cmd::kAddFolder,        cmd::kAddItem,  cmd::kSearchItems, kToolbarSeparator,
+                      cmd::kGeneratePassword, cmd::kHelp};
     return layout;
 }
 
 std::string ToolbarLabelOf(const ToolbarButton& button, int textOption) {
-    if (textOption == kShowTextLabels || (textOption == kSelectiveTextOnRight && button.textOnRight))
+    if (textOption == kShowTextLabels ||
+        (textOption == kSelectiveTextOnRight && button.textOnRight))
         return button.label;
     return {};
 }

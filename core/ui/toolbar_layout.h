@@ -33,9 +33,8 @@ enum ToolbarIconOption : int {
     kSmallIcons = 0,  // 16 pixels
     kLargeIcons = 1,  // 32 pixels
 };
-inline constexpr const char* kToolbarTextOptionNames[] = {"Show Text Labels",
-                                                          "Selective Text on Right",
-                                                          "No Text Labels"};
+inline constexpr const char* kToolbarTextOptionNames[] = {
+    "Show Text Labels", "Selective Text on Right", "No Text Labels"};
 inline constexpr const char* kToolbarIconOptionNames[] = {"Small Icons", "Large Icons"};
 
 // The options and the buttons in order, kToolbarSeparator between groups.

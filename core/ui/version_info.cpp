@@ -16,8 +16,9 @@ const std::vector<VersionString>& VersionStrings() {
         {"FileVersion", VK_VERSION},
         {"ProductName", msg::kProgramName},
         {"ProductVersion", VK_VERSION},
-        {"Comments", "Keeps your passwords and notes in one file, enciphered under a master "
-                     "password."},
+        {"Comments",
+         "Keeps your passwords and notes in one file, enciphered under a master "
+         "password."},
         {"LegalCopyright", "Copyright (C) Quorvane Software"},
         {"LegalTrademarks", "Vaultkeep is a trademark of Quorvane Software."},
     };

@@ -24,7 +24,8 @@ CAboutDlg::CAboutDlg(wxWindow* parent) : CDialogBase(parent, kDialogId, msg::kAb
         const char* name;
     } lines[] = {{1116, "Comments"}, {1117, "LegalTrademarks"}};
     for (const auto& line : lines) {
-        auto* label = new wxStaticText(this, line.id, ToWx(FindVersionString(line.name).value_or("")));
+        auto* label =
+            new wxStaticText(this, line.id, ToWx(FindVersionString(line.name).value_or("")));
         label->Wrap(FromDIP(320));
         text->Add(label, 0, wxBOTTOM, Gap());
     }

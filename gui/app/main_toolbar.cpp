@@ -22,13 +22,20 @@ constexpr int kRecentShown = 5;
 
 // The commands whose menu items show a picture, in the order of the menu-icon table.
 constexpr int kMenuPictures[] = {
-    cmd::kNewFile,      cmd::kOpenFile,      cmd::kSave,         cmd::kMasterPassword,
-    cmd::kOptions,      cmd::kReport,        cmd::kExport,       cmd::kImport,
-    cmd::kHelp,         cmd::kDeleteFolder,  cmd::kDeleteItem,   cmd::kSearchFolders,
-    cmd::kSearchItems,  cmd::kGeneratePassword, cmd::kAddFolder, cmd::kAddSubfolder,
-    cmd::kRenameFolder, cmd::kAddItem,       cmd::kEditItem,     cmd::kCut,
-    cmd::kCopy,         cmd::kPaste,         cmd::kClear,        cmd::kUndoItems,
-    cmd::kUndoFolders,  cmd::kSaveAs,        cmd::kAbout,
+    cmd::kNewFile,      cmd::kOpenFile,
+    cmd::kSave,         cmd::kMasterPassword,
+    cmd::kOptions,      cmd::kReport,
+    cmd::kExport,       cmd::kImport,
+    cmd::kHelp,         cmd::kDeleteFolder,
+    cmd::kDeleteItem,   cmd::kSearchFolders,
+    cmd::kSearchItems,  cmd::kGeneratePassword,
+    cmd::kAddFolder,    cmd::kAddSubfolder,
+    cmd::kRenameFolder, cmd::kAddItem,
+    cmd::kEditItem,     cmd::kCut,
+    cmd::kCopy,         cmd::kPaste,
+    cmd::kClear,        cmd::kUndoItems,
+    cmd::kUndoFolders,  cmd::kSaveAs,
+    cmd::kAbout,
 };
 
 }  // namespace
@@ -71,12 +78,19 @@ void CMainToolbar::Build() {
         bar_->fillDropDown = [this](int, wxMenu& menu) {
             const auto& recent = context_.settings.recentFiles;
             for (int i = 0; i < kRecentShown && i < static_cast<int>(recent.size()); ++i) {
-                menu.Append(cmd::WxId(cmd::kRecentFirst) + i,
-                            ToWx(MenuTextOfName(FileNamePart(recent[static_cast<std::size_t>(i)]))));
+                menu.Append(
+                    cmd::WxId(cmd::kRecentFirst) + i,
+                    ToWx(MenuTextOfName(FileNamePart(recent[static_cast<std::size_t>(i)]))));
             }
-            if (menu.GetMenuItemCount() == 0) menu.Append(wxID_ANY, "No recent files")->Enable(false);
+            if (menu.GetMenuItemCount() == 0)
+                menu.Append(wxID_ANY, "No recent files")->Enable(false);
         };
         bar_->Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) {
+            // The bar asks for itself too: only its buttons follow their commands.
+            if (event.GetId() == bar_->GetId() || !bar_->FindById(event.GetId())) {
+                event.Skip();
+                return;
+            }
             event.Enable(IsEnabled(cmd::CommandOf(event.GetId())));
         });
         bar_->Bind(wxEVT_RIGHT_DOWN, [this](wxMouseEvent&) { OnRightClick(); });
@@ -111,7 +125,8 @@ void CMainToolbar::SetShown(bool shown) {
         KeepClientSize(before);
     }
     if (wxMenuBar* bar = frame_.GetMenuBar())
-        if (bar->FindItem(cmd::WxId(cmd::kShowToolbar))) bar->Check(cmd::WxId(cmd::kShowToolbar), shown);
+        if (bar->FindItem(cmd::WxId(cmd::kShowToolbar)))
+            bar->Check(cmd::WxId(cmd::kShowToolbar), shown);
 }
 
 void CMainToolbar::Apply(const ToolbarLayout& layout) {

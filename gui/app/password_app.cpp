@@ -6,14 +6,15 @@
 #include "core/app/command_line.h"
 #include "core/shell/file_names.h"
 #include "core/shell/startup_entry.h"
+#include "gui/app/about_dlg.h"
 #include "gui/app/app_context.h"
 #include "gui/app/main_window.h"
 #include "gui/app/tray_icon_wnd.h"
-#include "gui/app/about_dlg.h"
 #include "gui/editor/password_editor_dlg.h"
 #include "gui/store/gui_user_prompt.h"
 #include "gui/store/select_password_dlg.h"
 #include "gui/ui/help_book.h"
+#include "gui/ui/modal_loops.h"
 #include "gui/ui/skin.h"
 #include "gui/ui/wx_date_format.h"
 #include "platform/posix_file_system.h"
@@ -203,6 +204,12 @@ bool CPasswordApp::Unlock() {
 
 void CPasswordApp::Quit() {
     if (quitting_) return;
+    // A dialog still open (the tip at start-up, a question) ends first; the windows it
+    // belongs to go once its loop has returned.
+    if (LeaveModalLoops()) {
+        WhenBackOnMainLoop([this] { Quit(); });
+        return;
+    }
     quitting_ = true;
     if (tray_) tray_->RemoveFromTray();
     if (mainWindow_) {

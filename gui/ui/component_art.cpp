@@ -29,7 +29,8 @@ struct CommandPicture {
     Png large;  // none for pictures only the menus show
 };
 
-#define VK_TOOL(command, name) {command, PngOf(kArt_tb_##name##_16), PngOf(kArt_tb_##name##_32)}
+#define VK_TOOL(command, name) \
+    { command, PngOf(kArt_tb_##name##_16), PngOf(kArt_tb_##name##_32) }
 // Commands that share a picture appear once per number they are known by.
 const CommandPicture kPictures[] = {
     VK_TOOL(cmd::kNewFile, new),

@@ -50,7 +50,9 @@ wxBitmap SeparatorPicture(int size) {
 }  // namespace
 
 CCustomizeDialog::CCustomizeDialog(wxWindow* parent, CToolbarCustomization& edit, ShowLayout show)
-    : CDialogBase(parent, kDialogId, msg::kCustomizeToolbarTitle), edit_(edit), show_(std::move(show)) {
+    : CDialogBase(parent, kDialogId, msg::kCustomizeToolbarTitle),
+      edit_(edit),
+      show_(std::move(show)) {
     const int size = FromDIP(kIconSize);
     images_ = new wxImageList(size, size, true);
     images_->Add(SeparatorPicture(size));
@@ -69,12 +71,18 @@ CCustomizeDialog::CCustomizeDialog(wxWindow* parent, CToolbarCustomization& edit
     iconOptions_->SetSelection(edit_.Layout().iconOption);
     UpdateButtons();
 
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { AddSelected(); }, kAddId);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { RemoveSelected(); }, kRemoveId);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { MoveSelected(true); }, kUpId);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { MoveSelected(false); }, kDownId);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Reset(); }, kResetId);
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Finish(); }, wxID_CLOSE);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { AddSelected(); }, kAddId);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { RemoveSelected(); }, kRemoveId);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { MoveSelected(true); }, kUpId);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { MoveSelected(false); }, kDownId);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { Reset(); }, kResetId);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { Finish(); }, wxID_CLOSE);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Finish(); });
     available_->Bind(wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent&) { AddSelected(); });
     current_->Bind(wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent&) { RemoveSelected(); });
@@ -88,12 +96,15 @@ CCustomizeDialog::CCustomizeDialog(wxWindow* parent, CToolbarCustomization& edit
         edit_.SetTextOption(textOptions_->GetSelection());
         show_(edit_.Layout(), false);
     });
-    iconOptions_->Bind(wxEVT_CHOICE,
-                       [this](wxCommandEvent&) { edit_.SetIconOption(iconOptions_->GetSelection()); });
+    iconOptions_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) {
+        edit_.SetIconOption(iconOptions_->GetSelection());
+    });
 
     // The option lists' letters move the focus to them.
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { textOptions_->SetFocus(); }, kFocusTextOptions);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { iconOptions_->SetFocus(); }, kFocusIconOptions);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { textOptions_->SetFocus(); }, kFocusTextOptions);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { iconOptions_->SetFocus(); }, kFocusIconOptions);
     wxAcceleratorEntry keys[] = {{wxACCEL_ALT, 'X', kFocusTextOptions},
                                  {wxACCEL_ALT, 'N', kFocusIconOptions}};
     SetAcceleratorTable(wxAcceleratorTable(2, keys));
@@ -215,7 +226,8 @@ void CCustomizeDialog::RemoveSelected() {
 void CCustomizeDialog::MoveSelected(bool up) {
     const long at = current_->GetFirstSelected();
     if (at < 0) return;
-    const int moved = up ? edit_.MoveUp(static_cast<int>(at)) : edit_.MoveDown(static_cast<int>(at));
+    const int moved =
+        up ? edit_.MoveUp(static_cast<int>(at)) : edit_.MoveDown(static_cast<int>(at));
     if (moved != at) Changed(moved);
 }
 

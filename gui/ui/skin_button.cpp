@@ -220,7 +220,8 @@ void CSkinButton::OnPaint(wxPaintEvent&) {
     }
     const wxBitmap& picture = BitmapOf(look.bitmap);
     if (picture.IsOk()) {
-        wxPoint at(r.x + (r.width - picture.GetWidth()) / 2, r.y + (r.height - picture.GetHeight()) / 2);
+        wxPoint at(r.x + (r.width - picture.GetWidth()) / 2,
+                   r.y + (r.height - picture.GetHeight()) / 2);
         // A pressed picture moves a pixel down and right, the way pushed buttons do.
         if (look.border == SkinButtonBorder::kSunken) at += wxPoint(1, 1);
         dc.DrawBitmap(picture, at, true);

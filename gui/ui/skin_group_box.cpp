@@ -10,7 +10,7 @@
 namespace vk {
 namespace {
 
-constexpr int kCorner = 15;       // the rounded corners' ellipse
+constexpr int kCorner = 15;  // the rounded corners' ellipse
 constexpr int kCaptionIndent = 15;
 
 }  // namespace
@@ -24,9 +24,8 @@ CSkinGroupBox::CSkinGroupBox(wxWindow* parent, const wxString& caption, unsigned
 }
 
 int CSkinGroupBox::CaptionHeight() const {
-    return (flags_ & kGroupFrameRounded) && !GetLabel().empty()
-               ? GetTextExtent(GetLabel()).y
-               : FromDIP(6);
+    return (flags_ & kGroupFrameRounded) && !GetLabel().empty() ? GetTextExtent(GetLabel()).y
+                                                                : FromDIP(6);
 }
 
 void CSkinGroupBox::SetContent(wxSizer* content) {
@@ -78,8 +77,8 @@ void CSkinGroupBox::OnPaint(wxPaintEvent&) {
             dc.SetBrush(wxBrush(GetParent()->GetBackgroundColour()));
             dc.SetPen(*wxTRANSPARENT_PEN);
             dc.DrawRectangle(x - 2, 0, text.x + 4, text.y);
-            dc.SetTextForeground(skin::Enabled() ? *wxBLACK
-                                                 : wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT));
+            dc.SetTextForeground(
+                skin::Enabled() ? *wxBLACK : wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT));
             dc.DrawText(GetLabel(), x, 0);
         }
     }

@@ -125,8 +125,7 @@ bool CWxConfigStorage::WriteNumber(const std::string& name, std::uint32_t value)
 #endif
 }
 
-bool CWxConfigStorage::WriteBytes(const std::string& name,
-                                  const std::vector<std::uint8_t>& value) {
+bool CWxConfigStorage::WriteBytes(const std::string& name, const std::vector<std::uint8_t>& value) {
     wxMemoryBuffer buffer;
     buffer.AppendData(value.data(), value.size());
     return config_->Write(Wx(name), buffer);

@@ -35,8 +35,8 @@ TEST(SkinColour, ConvertsBetweenRgbAndHlsWithTheProgramsArithmetic) {
 }
 
 TEST(SkinColour, AdjustGoesToWhiteAndBlackAtTheEnds) {
-    for (PackedRgb c : {MakeRgb(255, 0, 0), MakeRgb(12, 200, 99), MakeRgb(240, 240, 248),
-                        MakeRgb(0, 0, 0)}) {
+    for (PackedRgb c :
+         {MakeRgb(255, 0, 0), MakeRgb(12, 200, 99), MakeRgb(240, 240, 248), MakeRgb(0, 0, 0)}) {
         EXPECT_EQ(AdjustColour(c, 100, 0), MakeRgb(255, 255, 255));
         EXPECT_EQ(AdjustColour(c, -100, 0), MakeRgb(0, 0, 0));
         EXPECT_EQ(AdjustColour(c, 250, 0), MakeRgb(255, 255, 255));  // taken as 100
