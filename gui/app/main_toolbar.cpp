@@ -1,5 +1,6 @@
 #include "gui/app/main_toolbar.h"
 
+#include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
 
@@ -12,6 +13,7 @@
 #include "gui/app/command_table.h"
 #include "gui/ui/component_art.h"
 #include "gui/ui/customize_toolbar_dlg.h"
+#include "gui/ui/menu_pictures.h"
 #include "gui/ui/toolbar_ex.h"
 #include "gui/ui/wx_text.h"
 
@@ -93,8 +95,7 @@ void CMainToolbar::Build() {
             }
             event.Enable(IsEnabled(cmd::CommandOf(event.GetId())));
         });
-        bar_->Bind(wxEVT_RIGHT_DOWN, [this](wxMouseEvent&) { OnRightClick(); });
-        bar_->Bind(wxEVT_TOOL_RCLICKED, [this](wxCommandEvent&) { OnRightClick(); });
+        bar_->onContextMenu = [this] { OnRightClick(); };
         frame_.SetToolBar(bar_);
     }
     bar_->Build(layout_, [this](int command) { return IsPresent(command); });
@@ -119,7 +120,10 @@ void CMainToolbar::SetShown(bool shown) {
             Build();
         } else {
             frame_.SetToolBar(nullptr);
-            bar_->Destroy();
+            // The bar may be handling the click that hid it: it goes once that is over.
+            bar_->Hide();
+            bar_->SetEvtHandlerEnabled(false);
+            wxTheApp->ScheduleForDestruction(bar_);
             bar_ = nullptr;
         }
         KeepClientSize(before);
@@ -161,9 +165,10 @@ void CMainToolbar::OnRightClick() {
 
 void CMainToolbar::AddMenuPictures(wxMenuBar& bar) const {
     for (int command : kMenuPictures) {
-        wxMenuItem* item = bar.FindItem(cmd::WxId(command));
-        if (!item || item->IsCheckable()) continue;
-        item->SetBitmap(art::CommandBitmap(command, 16));
+        wxMenu* menu = nullptr;
+        wxMenuItem* item = bar.FindItem(cmd::WxId(command), &menu);
+        if (!item || !menu || item->IsCheckable()) continue;
+        SetMenuItemPicture(*menu, *item, art::CommandBitmap(command, 16));
     }
 }
 

@@ -2,6 +2,10 @@
 
 #include <wx/menu.h>
 
+#if defined(__WXGTK__) && defined(VK_HAVE_GTK3)
+#include <gtk/gtk.h>
+#endif
+
 #include "core/app/command_ids.h"
 #include "gui/ui/component_art.h"
 
@@ -20,11 +24,34 @@ bool HasDropDown(int command) {
     return command == cmd::kOpenFile;
 }
 
+#if defined(__WXGTK__) && defined(VK_HAVE_GTK3)
+// GTK keeps a right click on the bar's empty part to itself and offers it as this signal. The
+// menu opens while the click is handled: GTK places it by that click.
+gboolean OnGtkContextMenu(GtkToolbar*, gint, gint, gint, gpointer bar) {
+    auto* self = static_cast<CToolBarEx*>(bar);
+    if (self->onContextMenu) self->onContextMenu();
+    return TRUE;
+}
+#endif
+
 }  // namespace
 
 CToolBarEx::CToolBarEx(wxWindow* parent, int id)
     : wxToolBar(parent, id, wxDefaultPosition, wxDefaultSize, StyleOf(kNoTextLabels)) {
     Bind(wxEVT_TOOL_DROPDOWN, &CToolBarEx::OnDropDown, this);
+    auto contextMenu = [this] {
+        if (onContextMenu) onContextMenu();
+    };
+    Bind(wxEVT_RIGHT_DOWN, [contextMenu](wxMouseEvent&) { contextMenu(); });
+    Bind(wxEVT_TOOL_RCLICKED, [contextMenu](wxCommandEvent&) { contextMenu(); });
+#if defined(__WXGTK__) && defined(VK_HAVE_GTK3)
+    GtkWidget* outer = GetHandle();
+    GtkWidget* toolbar = GTK_IS_TOOLBAR(outer) ? outer
+                         : GTK_IS_BIN(outer)   ? gtk_bin_get_child(GTK_BIN(outer))
+                                               : nullptr;
+    if (toolbar && GTK_IS_TOOLBAR(toolbar))
+        g_signal_connect(toolbar, "popup-context-menu", G_CALLBACK(OnGtkContextMenu), this);
+#endif
 }
 
 void CToolBarEx::Build(const ToolbarLayout& layout, const std::function<bool(int)>& isPresent) {

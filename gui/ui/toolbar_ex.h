@@ -29,6 +29,8 @@ class CToolBarEx : public wxToolBar {
     // Fills the drop-down menu of a button's arrow (`command` is the button's) just before it
     // opens.
     std::function<void(int command, wxMenu& menu)> fillDropDown;
+    // A right click on the bar, on a button or beside them.
+    std::function<void()> onContextMenu;
 
   private:
     void OnDropDown(wxCommandEvent& event);
