@@ -14,7 +14,6 @@
 #include "gui/store/gui_user_prompt.h"
 #include "gui/store/select_password_dlg.h"
 #include "gui/ui/help_book.h"
-#include "gui/ui/modal_loops.h"
 #include "gui/ui/skin.h"
 #include "gui/ui/wx_date_format.h"
 #include "platform/posix_file_system.h"
@@ -204,12 +203,6 @@ bool CPasswordApp::Unlock() {
 
 void CPasswordApp::Quit() {
     if (quitting_) return;
-    // A dialog still open (the tip at start-up, a question) ends first; the windows it
-    // belongs to go once its loop has returned.
-    if (LeaveModalLoops()) {
-        WhenBackOnMainLoop([this] { Quit(); });
-        return;
-    }
     quitting_ = true;
     if (tray_) tray_->RemoveFromTray();
     if (mainWindow_) {
