@@ -17,6 +17,9 @@ class CommandTable {
     // A subcommand that reads password files: it takes --password-stdin.
     CLI::App* Add(const std::string& name, const std::string& description,
                   std::function<int()> run);
+    // A subcommand that reads no password file.
+    CLI::App* AddTool(const std::string& name, const std::string& description,
+                      std::function<int()> run);
     CommandIo& Io() { return io_; }
 
     // Runs the subcommand the command line chose; 2 when none was.
@@ -33,7 +36,9 @@ class CommandTable {
 };
 
 // The areas' commands, each defined beside the area's code.
-void AddFileCommands(CommandTable& table);      // info, ls, show, export, import
-void AddPasswordCommands(CommandTable& table);  // create, passwd
+void AddFileCommands(CommandTable& table);       // info, ls, show, export, import
+void AddPasswordCommands(CommandTable& table);   // create, passwd
+void AddGeneratorCommands(CommandTable& table);  // generate, words
+void AddReportCommands(CommandTable& table);     // report
 
 }  // namespace vk::cli

@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
     vk::cli::CommandTable table(app, io);
     vk::cli::AddFileCommands(table);
     vk::cli::AddPasswordCommands(table);
+    vk::cli::AddGeneratorCommands(table);
+    vk::cli::AddReportCommands(table);
 
     try {
         app.parse(argc, argv);

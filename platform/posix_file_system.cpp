@@ -167,6 +167,18 @@ std::unique_ptr<IFileLock> CPosixFileSystem::LockForReplace(const std::string& p
 std::unique_ptr<IWriteFile> CPosixFileSystem::CreateTempBeside(const std::string& target,
                                                                std::string* tempPath,
                                                                FileStatus* status) {
+    return CreateTemp(target, true, tempPath, status);
+}
+
+std::unique_ptr<IWriteFile> CPosixFileSystem::CreateSecretTempBeside(const std::string& target,
+                                                                     std::string* tempPath,
+                                                                     FileStatus* status) {
+    return CreateTemp(target, false, tempPath, status);
+}
+
+std::unique_ptr<IWriteFile> CPosixFileSystem::CreateTemp(const std::string& target,
+                                                         bool keepMode, std::string* tempPath,
+                                                         FileStatus* status) {
     const std::string real = ResolveLinks(target);
     struct stat st;
     const bool exists = ::stat(real.c_str(), &st) == 0;
@@ -174,7 +186,7 @@ std::unique_ptr<IWriteFile> CPosixFileSystem::CreateTempBeside(const std::string
         *status = ErrnoStatus(EISDIR);
         return nullptr;
     }
-    const mode_t mode = exists ? (st.st_mode & 07777) : 0600;
+    const mode_t mode = exists && keepMode ? (st.st_mode & 07777) : 0600;
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string candidate =

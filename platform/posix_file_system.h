@@ -11,10 +11,17 @@ class CPosixFileSystem : public IFileSystem {
     std::unique_ptr<IFileLock> LockForReplace(const std::string& path, FileStatus* status) override;
     std::unique_ptr<IWriteFile> CreateTempBeside(const std::string& target, std::string* tempPath,
                                                  FileStatus* status) override;
+    std::unique_ptr<IWriteFile> CreateSecretTempBeside(const std::string& target,
+                                                       std::string* tempPath,
+                                                       FileStatus* status) override;
     FileStatus Rename(const std::string& from, const std::string& to) override;
     FileStatus Remove(const std::string& path) override;
     FileStatus SyncFolderOf(const std::string& path) override;
     bool Exists(const std::string& path) override;
+
+  private:
+    std::unique_ptr<IWriteFile> CreateTemp(const std::string& target, bool keepMode,
+                                           std::string* tempPath, FileStatus* status);
 };
 
 }  // namespace vk

@@ -1,5 +1,6 @@
 #include "platform/program_folder.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,6 +26,32 @@ bool IsFolder(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// The same folder however it is spelt: /bin and /usr/bin are one on merged systems.
+bool SameFolder(const std::string& a, const std::string& b) {
+    struct stat first {
+    }, second{};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+bool IsInstallFolder(const std::string& folder, const std::vector<std::string>& installFolders) {
+    for (const auto& installFolder : installFolders)
+        if (!installFolder.empty() && SameFolder(folder, installFolder)) return true;
+    return false;
+}
+
+// A service started without HOME still has a home in the password database.
+std::string HomeFromPasswordDatabase() {
+    const long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found ||
+        !found->pw_dir)
+        return "";
+    return found->pw_dir;
+}
+
 }  // namespace
 
 ProgramFolderSources ProgramFolderSourcesFromEnvironment() {
@@ -33,6 +60,9 @@ ProgramFolderSources ProgramFolderSourcesFromEnvironment() {
     sources.executablePath = ExecutablePath();
     sources.dataHome = Environment("XDG_DATA_HOME");
     sources.home = Environment("HOME");
+    if (sources.home.empty()) sources.home = HomeFromPasswordDatabase();
+    // Where this build installs its programs, and where the package puts them.
+    sources.installFolders = {VK_INSTALL_BINDIR, "/usr/bin"};
     return sources;
 }
 
@@ -44,16 +74,22 @@ std::string ResolveProgramFolder(const ProgramFolderSources& sources) {
     const auto slash = sources.executablePath.rfind('/');
     if (slash != std::string::npos) {
         const std::string folder = sources.executablePath.substr(0, slash + 1);
-        if (CanCreateFilesIn(folder)) return folder;
+        // Run from the system's program folder (perhaps by root), the copy is installed for
+        // every user: a password file there would be everybody's, so it stays with the user.
+        if (!IsInstallFolder(folder, sources.installFolders) && CanCreateFilesIn(folder))
+            return folder;
     }
     // The XDG rule: a relative XDG_DATA_HOME is invalid and ignored.
     std::string dataHome = sources.dataHome;
     if (dataHome.empty() || dataHome[0] != '/')
         dataHome = sources.home.empty() ? std::string() : sources.home + "/.local/share";
-    if (dataHome.empty())
-        return WithTrailingSlash(slash == std::string::npos
+    if (dataHome.empty()) {
+        const std::string folder =
+            slash == std::string::npos ? std::string() : sources.executablePath.substr(0, slash);
+        return WithTrailingSlash(folder.empty() || IsInstallFolder(folder, sources.installFolders)
                                      ? std::string(".")
-                                     : sources.executablePath.substr(0, slash));
+                                     : folder);
+    }
     const std::string folder = WithTrailingSlash(dataHome) + "Vaultkeep";
     MakeFolders(folder, 0700);
     return WithTrailingSlash(folder);

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace vk {
 
@@ -9,13 +10,17 @@ struct ProgramFolderSources {
     std::string executablePath;  // the running program
     std::string dataHome;        // XDG_DATA_HOME
     std::string home;            // HOME
+    // The system's program folders (the install prefix's): a copy running from one of them is
+    // installed for everybody and never keeps its files beside itself.
+    std::vector<std::string> installFolders;
 };
 
 ProgramFolderSources ProgramFolderSourcesFromEnvironment();
 
 // The program's own folder, ending in '/': the override when given; else the executable's
-// folder when files can be made there (a portable install); else the user's data folder
-// "Vaultkeep", created owner-only. Folders that are missing are created.
+// folder when it is none of the install folders and files can be made there (a portable
+// install, a build); else the user's data folder "Vaultkeep", created owner-only. Folders that
+// are missing are created.
 std::string ResolveProgramFolder(const ProgramFolderSources& sources);
 
 // The program's folder for this process, from the environment.

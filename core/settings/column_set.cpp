@@ -1,34 +1,32 @@
 #include "core/settings/column_set.h"
 
-#include <initializer_list>
-
 #include "core/settings/stored_value.h"
 #include "core/store/password_store.h"
 
 namespace vk {
 
-ColumnSet DefaultColumnSet(int category) {
+ColumnSet ColumnSetOf(std::initializer_list<std::int32_t> fields) {
     ColumnSet set;
     set.fill(kEmptySlot);
-    auto place = [&set](std::initializer_list<std::int32_t> fields) {
-        std::size_t slot = 0;
-        for (std::int32_t field : fields) set[slot++] = field;
-    };
-    switch (NormaliseCategory(category)) {
-        case 2:
-            place({kDescription, kUsername, kPassword});
-            break;
-        case 3:
-            place({kDescription, kCreditCard, kBank, kAccount, kPhone, kDateExpires});
-            break;
-        case 4:
-            place({kTitle, kSerial});
-            break;
-        default:
-            place({kDescription, kUsername, kPassword, kDateAssigned, kDateExpires});
-            break;
+    std::size_t slot = 0;
+    for (std::int32_t field : fields) {
+        if (slot == set.size()) break;
+        set[slot++] = field;
     }
     return set;
+}
+
+ColumnSet DefaultColumnSet(int category) {
+    switch (NormaliseCategory(category)) {
+        case 2:
+            return ColumnSetOf({kDescription, kUsername, kPassword});
+        case 3:
+            return ColumnSetOf({kDescription, kCreditCard, kBank, kAccount, kPhone, kDateExpires});
+        case 4:
+            return ColumnSetOf({kTitle, kSerial});
+        default:
+            return ColumnSetOf({kDescription, kUsername, kPassword, kDateAssigned, kDateExpires});
+    }
 }
 
 namespace {

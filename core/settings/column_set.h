@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,9 @@ constexpr std::int32_t kEmptySlot = -1;
 
 // The columns of a category in display order: field indexes 0..10, or -1 for an empty slot.
 using ColumnSet = std::array<std::int32_t, kColumnSlotCount>;
+
+// The fields in the first slots, the other slots empty; fields beyond the eleventh are dropped.
+ColumnSet ColumnSetOf(std::initializer_list<std::int32_t> fields);
 
 // The column set a category starts with; a category outside 1..4 counts as the first.
 ColumnSet DefaultColumnSet(int category);

@@ -116,6 +116,9 @@ void CSettingsStore::ReloadSettings(CSettings& s) {
     fresh.lastFile = std::move(s.lastFile);
     fresh.encryptFiles = s.encryptFiles;
     fresh.recentFiles = std::move(s.recentFiles);
+    fresh.showToolbar = s.showToolbar;
+    fresh.searchOptions = s.searchOptions;
+    fresh.pinTrayDlg = s.pinTrayDlg;
     fresh.dialogBackground = s.dialogBackground;
     s = std::move(fresh);
 }

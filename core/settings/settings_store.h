@@ -29,7 +29,8 @@ class CSettingsStore {
     int SaveSettings(const CSettings& settings);
     // The stored values over edited ones (Cancel of the options): what is not stored returns
     // to its default. What belongs to the run rather than to the options stays: the open
-    // file, its encryption, the recent files and the first-start flag.
+    // file, its encryption, the recent files, the first-start flag, and what windows change
+    // outside the options (toolbar shown, search options, quick access pinned).
     void ReloadSettings(CSettings& settings);
 
     void LoadColumnSets(CSettings& settings);

@@ -11,3 +11,17 @@ class IClock {
 };
 
 }  // namespace vk
+
+namespace vk {
+
+struct SystemTime;
+
+// The local calendar date and time of day, so that decisions about dates (expired records,
+// today's date on a page) can be tested on any day.
+class IDateClock {
+  public:
+    virtual ~IDateClock() = default;
+    virtual SystemTime LocalNow() = 0;
+};
+
+}  // namespace vk

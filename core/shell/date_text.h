@@ -33,4 +33,15 @@ class CLocaleDateFormat : public IDateFormat {
 // Checks the calendar fields the date text relies on.
 bool IsCalendarDate(const SystemTime& date);
 
+// The user's C++ locale, or the classic one when the environment names a locale this system
+// does not have.
+std::locale UserLocale();
+
+// `date` written with a strftime picture ("%B %d, %Y") in `locale`; empty when the date is not
+// a real calendar date. At most kMaxDateTextBytes bytes.
+std::string FormatDate(const SystemTime& date, const char* picture, const std::locale& locale);
+
+// True when `a` lies before `b`, comparing date and time of day.
+bool IsBefore(const SystemTime& a, const SystemTime& b);
+
 }  // namespace vk

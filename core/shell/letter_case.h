@@ -9,4 +9,7 @@ namespace vk {
 // Windows code page) the Western European capitals of Windows-1252.
 std::string LowerCaseText(std::string_view text);
 
+// The text in upper case: the same letters as LowerCaseText, the other way round.
+std::string UpperCaseText(std::string_view text);
+
 }  // namespace vk

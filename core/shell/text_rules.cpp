@@ -20,7 +20,9 @@ std::string MenuTextOfName(const std::string& name) {
     std::string out;
     out.reserve(name.size() + 4);
     for (char c : name) {
-        out += c;
+        // A control character would end the label early or, as a tab, start an accelerator.
+        const auto byte = static_cast<unsigned char>(c);
+        out += byte < 0x20 || byte == 0x7F ? ' ' : c;
         if (c == '&') out += '&';
     }
     return out;

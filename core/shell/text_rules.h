@@ -10,7 +10,8 @@ std::string RemoveEnclosingQuotes(const std::string& text);
 // A non-empty text that does not start with a double quote mark gets one at each end.
 std::string AddEnclosingQuotes(const std::string& text);
 
-// Every '&' doubled, so that a menu or label shows the name literally.
+// Every '&' doubled and control characters as blanks, so that a menu or label shows the
+// name literally.
 std::string MenuTextOfName(const std::string& name);
 
 // The name of category 1..4 from the category names (the first names category 1);

@@ -52,6 +52,14 @@ class IFileSystem {
     virtual std::unique_ptr<IWriteFile> CreateTempBeside(const std::string& target,
                                                          std::string* tempPath,
                                                          FileStatus* status) = 0;
+    // As CreateTempBeside, but owner-only whatever the target's permissions: for files that
+    // hold secrets and may replace a file others could read. A file system without
+    // permissions has nothing more to do.
+    virtual std::unique_ptr<IWriteFile> CreateSecretTempBeside(const std::string& target,
+                                                               std::string* tempPath,
+                                                               FileStatus* status) {
+        return CreateTempBeside(target, tempPath, status);
+    }
     // Replaces `to` with `from` in one step.
     virtual FileStatus Rename(const std::string& from, const std::string& to) = 0;
     virtual FileStatus Remove(const std::string& path) = 0;

@@ -13,7 +13,8 @@ CAppContext::CAppContext(ISettingsStorage& storage, IFileSystem& fs, IUserPrompt
       prompt(prompt),
       file(fs, prompt, dates),
       clipboard(clipboardService, clock),
-      programFolder(std::move(folder)) {}
+      programFolder(std::move(folder)),
+      profile(fs, prompt, programFolder) {}
 
 std::string CAppContext::DefaultFilePath() const {
     return PathInFolder(programFolder, msg::kDefaultFileName);

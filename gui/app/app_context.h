@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/editor/folder_tree.h"
+#include "core/settings/profile_file.h"
 #include "core/settings/settings.h"
 #include "core/settings/settings_store.h"
 #include "core/shell/clipboard_clearer.h"
@@ -11,6 +12,7 @@
 #include "core/store/file_system.h"
 #include "core/store/password_file.h"
 #include "core/store/password_store.h"
+#include "core/tools/report_settings.h"
 
 namespace vk {
 
@@ -36,7 +38,11 @@ class CAppContext {
     CPasswordFile file;
     CClipboardClearer clipboard;
     const std::string programFolder;
+    // "Vaultkeep.ini" in the program's folder: the generator's and the tips' values.
+    CProfileFile profile;
     bool locked = false;
+    // The report's options for as long as the program runs (never stored).
+    CReportSettings report;
 
     // Reached from windows into the application object.
     std::function<bool()> trayIconShown = [] { return false; };
@@ -57,6 +63,9 @@ class CAppContext {
     // Column names, sets or category names changed: the editor rebuilds its columns and
     // shows its folder again.
     std::function<void()> editorSettingsChanged = [] {};
+
+    // The help topic F1 opens: the page or dialog in front sets it; 0 for the default topic.
+    int helpContext = 0;
 };
 
 }  // namespace vk

@@ -14,6 +14,9 @@
 #include "gui/app/modified_status_bar.h"
 #include "gui/editor/folder_tree_ctrl.h"
 #include "gui/editor/password_editor_dlg.h"
+#include "gui/tools/generator_commands.h"
+#include "gui/tools/options_commands.h"
+#include "gui/tools/report_commands.h"
 #include "gui/ui/artwork.h"
 #include "gui/ui/wx_text.h"
 
@@ -81,6 +84,9 @@ void CMainWindow::AddCommands() {
         exitRequested_ = false;
         Close();
     });
+    AddGeneratorCommands(commands_, context_, this);
+    AddOptionsCommands(commands_, context_, this);
+    AddReportCommands(commands_, context_, this);
 }
 
 void CMainWindow::BuildMenus() {

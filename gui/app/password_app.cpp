@@ -9,6 +9,7 @@
 #include "gui/app/about_dlg.h"
 #include "gui/app/app_context.h"
 #include "gui/app/main_window.h"
+#include "gui/app/modal_dialogs.h"
 #include "gui/app/tray_icon_wnd.h"
 #include "gui/editor/password_editor_dlg.h"
 #include "gui/store/gui_user_prompt.h"
@@ -19,6 +20,7 @@
 #include "platform/posix_file_system.h"
 #include "platform/program_folder.h"
 #include "platform/steady_clock.h"
+#include "platform/wx/desktop_identity.h"
 #include "platform/wx/single_instance.h"
 #include "platform/wx/wx_clipboard.h"
 #include "platform/wx/wx_config_storage.h"
@@ -26,6 +28,9 @@
 
 namespace vk {
 namespace {
+
+// How soon an exit that waits for modal dialogs looks again.
+constexpr int kExitRetryMs = 100;
 
 // Set for as long as one tray-driven step runs, so that clicks meanwhile start no second one.
 class ScopedFlag {
@@ -45,6 +50,8 @@ CPasswordApp::CPasswordApp() = default;
 CPasswordApp::~CPasswordApp() = default;
 
 bool CPasswordApp::OnInit() {
+    // The desktop entry com.quorvane.Vaultkeep.desktop names this class as StartupWMClass.
+    SetDesktopIdentity({"com.quorvane.Vaultkeep", "Vaultkeep", "Vaultkeep"});
     SetAppName("Vaultkeep");
     SetVendorName("Quorvane Software");
     wxUILocale::UseDefault();
@@ -57,6 +64,11 @@ bool CPasswordApp::OnInit() {
         arguments += argv[i].utf8_string();
     }
 
+    modalDialogs_ = std::make_unique<CModalDialogs>();
+    exitRetry_.SetOwner(this);
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { ExitWithPrompt(exitAllowsCancel_); },
+        exitRetry_.GetId());
     if (!HandOverToRunningCopy(arguments)) {
         handedOver_ = true;
         return true;
@@ -88,6 +100,14 @@ bool CPasswordApp::OnInit() {
 
     MakeTray();
     if (c.settings.sysTrayIcon) tray_->AddIcon();
+    c.applyTrayIcon = [this] {
+        if (context_->settings.sysTrayIcon)
+            tray_->AddIcon();
+        else
+            tray_->RemoveFromTray();
+        // "&Close editor" is there only while the icon is.
+        if (mainWindow_) mainWindow_->UpdateMenus();
+    };
 
     const CommandLine commandLine = ParseCommandLine(arguments);
     if (commandLine.kind == CommandLine::Kind::kFile) c.store.filePath = commandLine.path;
@@ -181,6 +201,15 @@ void CPasswordApp::ShowEditor() {
 }
 
 bool CPasswordApp::ExitWithPrompt(bool allowCancel) {
+    // A file opened from the file manager while this copy still asks for its password, say:
+    // ending now would destroy the windows under the dialog. It is cancelled, and the exit
+    // comes back once its loop has returned (and any dialog that follows it has closed).
+    if (modalDialogs_ && modalDialogs_->AnyOpen()) {
+        modalDialogs_->CancelAll();
+        exitAllowsCancel_ = allowCancel;
+        exitRetry_.StartOnce(kExitRetryMs);
+        return false;
+    }
     if (mainWindow_) return mainWindow_->ExitProgram(allowCancel);
     Quit();
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 #include <wx/app.h>
+#include <wx/timer.h>
 
 #include <memory>
 
@@ -15,6 +16,7 @@ class CGuiUserPrompt;
 class CWxDateFormat;
 class CWxClipboard;
 class CSteadyClock;
+class CModalDialogs;
 
 // The one application object: starts the program, owns the open file, the settings, the
 // tray icon and the main window, and ends the program on every path.
@@ -50,6 +52,9 @@ class CPasswordApp : public wxApp {
     std::unique_ptr<CSteadyClock> clock_;
     std::unique_ptr<CAppContext> context_;
     std::unique_ptr<CTrayIconWnd> tray_;
+    std::unique_ptr<CModalDialogs> modalDialogs_;
+    wxTimer exitRetry_;  // an exit that waits for modal dialogs to close
+    bool exitAllowsCancel_ = false;
     CMainWindow* mainWindow_ = nullptr;
     bool quitting_ = false;
     bool handedOver_ = false;

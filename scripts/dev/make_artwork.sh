@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Renders the program's artwork from the hand-written SVG sources in resources/art/ to PNG and
 # embeds the PNG bytes in C++ sources under gui/ui/generated/, so that building the program needs
-# neither ImageMagick nor the SVG sources. Run it after changing an SVG and commit what it writes.
+# neither ImageMagick nor the SVG sources. It also renders the desktop's program icon at every
+# size of the icon theme into resources/icons/hicolor/, with a plain SVG copy for the scalable
+# size. Run it after changing an SVG and commit what it writes.
 #
 # Shapes are rendered at 16 times the target size and reduced with a box filter: every pixel gets
 # the exact coverage of its square, which keeps 16-pixel glyphs crisp where they sit on whole
@@ -43,6 +45,18 @@ field_date_assigned field_date_assigned.svg 16 16
 field_date_expires  field_date_expires.svg  16 16
 '
 
+# The desktop's program icon "vaultkeep": each size from the drawing made for it.
+icon_table='
+16  program_16.svg
+24  program_24.svg
+32  program.svg
+48  program.svg
+64  program.svg
+128 program.svg
+256 program.svg
+'
+icon_dir=$root/resources/icons/hicolor
+
 # The toolbar's and the menus' pictures and the tip's bulb, written to component_art_data.*:
 # every toolbar picture is drawn once on a 16-pixel grid and rendered at 16 and 32 pixels.
 component_table='
@@ -70,8 +84,8 @@ svg_width() {
     echo "$width"
 }
 
-render() {  # source, output png, width, height
-    local source=$1 output=$2 width=$3 height=$4 declared big
+render() {  # source, output png, width, height[, samples per pixel along one side]
+    local source=$1 output=$2 width=$3 height=$4 supersample=${5:-$supersample} declared big
     declared=$(svg_width "$source")
     # ImageMagick reads SVG user units at 96 dots per inch.
     local density=$((96 * supersample * width / declared))
@@ -140,3 +154,20 @@ write_table() {
 
 write_table "$artwork_table" artwork_data "The program's artwork"
 write_table "$component_table" component_art_data "The toolbar's, the menus' and the tip's pictures"
+
+while read -r size svg; do
+    [ -n "$size" ] || continue
+    mkdir -p "$icon_dir/${size}x${size}/apps"
+    # Large icons need fewer samples per pixel: the rendering stays near 1024 pixels wide.
+    samples=$supersample
+    [ "$size" -le 64 ] || samples=$((1024 / size))
+    render "$art/$svg" "$icon_dir/${size}x${size}/apps/vaultkeep.png" "$size" "$size" "$samples"
+done <<<"$icon_table"
+
+# The scalable icon is read by every SVG renderer of the desktop: translucent colours are
+# spelt the SVG 1.1 way, as a colour and an opacity.
+mkdir -p "$icon_dir/scalable/apps"
+perl -pe 's/(fill|stroke)="#([0-9A-Fa-f]{6})([0-9A-Fa-f]{2})"/sprintf(q{%s="#%s" %s-opacity="%.3g"}, $1, $2, $1, hex($3) \/ 255)/ge' \
+    "$art/program.svg" >"$icon_dir/scalable/apps/vaultkeep.svg"
+
+echo "make_artwork.sh: icons in $icon_dir"

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "tests/support/process.h"
@@ -188,6 +189,50 @@ TEST_F(CliTest, UsageErrorsExitTwo) {
     EXPECT_EQ(Cli({"info"}).exitCode, 2);
     EXPECT_EQ(Cli({"export", "x.vk", "--format", "xml"}).exitCode, 2);
     EXPECT_EQ(Cli({"frobnicate"}).exitCode, 2);
+}
+
+TEST_F(CliTest, ReportWritesAnOwnerOnlyPdfOrFailsLeavingNothing) {
+    const std::string file = MakeDemo();
+    const std::string pdf = dir.File("report.pdf");
+    auto ok = Cli({"report", file, "--pdf", pdf, "--folder", "Internet", "--passwords", "--bars",
+                   "--paper", "Letter", "--font-size", "40", "--password-stdin"},
+                  "demo\n");
+    ASSERT_EQ(ok.exitCode, 0) << ok.err;
+    EXPECT_EQ(ok.out + ok.err, "");
+    EXPECT_EQ(ReadFileBytes(pdf).rfind("%PDF-", 0), 0u);
+    struct stat st;
+    ASSERT_EQ(stat(pdf.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+
+    const std::string empty = dir.File("empty.vk");
+    ASSERT_EQ(Cli({"create", empty, "--password-stdin"}, "\n").exitCode, 0);
+    const std::string kept = ReadFileBytes(pdf);
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string err;  // the whole line when given
+    } cases[] = {
+        {{"report", file}, 2, ""},
+        {{"report", file, "--pdf", pdf, "--paper", "a5"}, 2, ""},
+        {{"report", file, "--pdf", pdf, "--shiny"}, 2, ""},
+        {{"report", file, "--pdf", pdf, "--folder", "Nowhere", "--password-stdin"},
+         1,
+         "No folder named \"Nowhere\" in " + file + ".\n"},
+        {{"report", empty, "--pdf", pdf}, 1, "No folders are selected.\n"},
+        {{"report", file, "--pdf", file, "--password-stdin"},
+         1,
+         "The report cannot replace the password file " + file + ".\n"},
+        {{"report", file, "--pdf", dir.File("no/such/folder.pdf"), "--password-stdin"}, 1, ""},
+    };
+    for (const auto& c : cases) {
+        auto r = Cli(c.args, "demo\n");
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args.back() << r.err;
+        EXPECT_TRUE(c.err.empty() || r.err == c.err) << r.err;
+        EXPECT_TRUE(c.exitCode != 1 || std::count(r.err.begin(), r.err.end(), '\n') == 1);
+    }
+    EXPECT_EQ(ReadFileBytes(pdf), kept);
+    EXPECT_EQ(Cli({"info", file, "--password-stdin"}, "demo\n").exitCode, 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
 }
 
 }  // namespace

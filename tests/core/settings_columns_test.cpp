@@ -9,14 +9,6 @@
 namespace vk {
 namespace {
 
-ColumnSet Set(std::initializer_list<std::int32_t> fields) {
-    ColumnSet set;
-    set.fill(kEmptySlot);
-    std::size_t i = 0;
-    for (std::int32_t f : fields) set[i++] = f;
-    return set;
-}
-
 class SettingsColumnsTest : public ::testing::Test {
   protected:
     CMemorySettingsStorage storage;
@@ -31,23 +23,24 @@ class SettingsColumnsTest : public ::testing::Test {
 };
 
 TEST(ColumnSet, ReadsNumbersUpToTheLastCommaAndEmptiesWhatNamesNoField) {
-    EXPECT_EQ(ParseColumnSet("0,1,2,-1,-1,-1,-1,-1,-1,-1,-1,"), Set({0, 1, 2}));
-    EXPECT_EQ(ParseColumnSet("3,0,x,12,-1,5"), Set({3, 0, -1, -1, -1, 5}));
-    EXPECT_EQ(ParseColumnSet(" 4 ,10"), Set({4, 10}));
-    EXPECT_EQ(ParseColumnSet("7;8,9"), Set({7, 9}));  // no comma after 7 until "8,"
-    EXPECT_EQ(ParseColumnSet("1,1,1,1,1,1,1,1,1,1,2,3,"), Set({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2}));
+    EXPECT_EQ(ParseColumnSet("0,1,2,-1,-1,-1,-1,-1,-1,-1,-1,"), ColumnSetOf({0, 1, 2}));
+    EXPECT_EQ(ParseColumnSet("3,0,x,12,-1,5"), ColumnSetOf({3, 0, -1, -1, -1, 5}));
+    EXPECT_EQ(ParseColumnSet(" 4 ,10"), ColumnSetOf({4, 10}));
+    EXPECT_EQ(ParseColumnSet("7;8,9"), ColumnSetOf({7, 9}));  // no comma after 7 until "8,"
+    EXPECT_EQ(ParseColumnSet("1,1,1,1,1,1,1,1,1,1,2,3,"),
+              ColumnSetOf({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2}));
     EXPECT_EQ(ParseColumnSet("99999999999999999999,2147483648,-2147483649,6"),
-              Set({-1, -1, -1, 6}));
-    EXPECT_EQ(ParseColumnSet(",,5"), Set({-1, -1, 5}));
+              ColumnSetOf({-1, -1, -1, 6}));
+    EXPECT_EQ(ParseColumnSet(",,5"), ColumnSetOf({-1, -1, 5}));
     EXPECT_FALSE(HasAnyColumn(ParseColumnSet("")));
     EXPECT_FALSE(HasAnyColumn(ParseColumnSet("11,12,13,-1,")));
 }
 
 TEST(ColumnSet, DefaultsAndTheirStoredForm) {
-    EXPECT_EQ(DefaultColumnSet(1), Set({0, 1, 2, 9, 10}));
-    EXPECT_EQ(DefaultColumnSet(2), Set({0, 1, 2}));
-    EXPECT_EQ(DefaultColumnSet(3), Set({0, 5, 6, 7, 8, 10}));
-    EXPECT_EQ(DefaultColumnSet(4), Set({3, 4}));
+    EXPECT_EQ(DefaultColumnSet(1), ColumnSetOf({0, 1, 2, 9, 10}));
+    EXPECT_EQ(DefaultColumnSet(2), ColumnSetOf({0, 1, 2}));
+    EXPECT_EQ(DefaultColumnSet(3), ColumnSetOf({0, 5, 6, 7, 8, 10}));
+    EXPECT_EQ(DefaultColumnSet(4), ColumnSetOf({3, 4}));
     EXPECT_EQ(DefaultColumnSet(0), DefaultColumnSet(1));
     EXPECT_EQ(FormatColumnSet(DefaultColumnSet(4)), "3,4,-1,-1,-1,-1,-1,-1,-1,-1,-1,");
     for (int category = 1; category <= 4; ++category) {
@@ -62,8 +55,8 @@ TEST_F(SettingsColumnsTest, ASetWithoutColumnsResetsAllFourButLaterSetsAreStillR
     CSettings s = LoadedColumnSets();
     EXPECT_EQ(s.columnSets[0], DefaultColumnSet(1));  // read, then lost to the reset
     EXPECT_EQ(s.columnSets[1], DefaultColumnSet(2));
-    EXPECT_EQ(s.columnSets[2], Set({4}));
-    EXPECT_EQ(s.columnSets[3], Set({2, 8}));
+    EXPECT_EQ(s.columnSets[2], ColumnSetOf({4}));
+    EXPECT_EQ(s.columnSets[3], ColumnSetOf({2, 8}));
 
     // A missing last set resets everything read before it.
     storage.values.erase("Columns4");
@@ -73,16 +66,16 @@ TEST_F(SettingsColumnsTest, ASetWithoutColumnsResetsAllFourButLaterSetsAreStillR
     storage.values = {
         {"Columns1", "9,"}, {"Columns2", "1,"}, {"Columns3", "-1,5,"}, {"Columns4", "0,"}};
     s = LoadedColumnSets();
-    EXPECT_EQ(s.columnSets[2], Set({-1, 5}));  // a gap in a stored set stays
+    EXPECT_EQ(s.columnSets[2], ColumnSetOf({-1, 5}));  // a gap in a stored set stays
     ASSERT_EQ(store.SaveColumnSets(s), 1);
     EXPECT_EQ(storage.values.at("Columns3"), "-1,5,-1,-1,-1,-1,-1,-1,-1,-1,-1,");
 }
 
 TEST_F(SettingsColumnsTest, AnyCategoryNumberFindsASet) {
     CSettings s;
-    s.columnSets[0] = Set({6});
-    EXPECT_EQ(s.ColumnsOf(7), Set({6}));
-    EXPECT_EQ(s.ColumnsOf(-1), Set({6}));
+    s.columnSets[0] = ColumnSetOf({6});
+    EXPECT_EQ(s.ColumnsOf(7), ColumnSetOf({6}));
+    EXPECT_EQ(s.ColumnsOf(-1), ColumnSetOf({6}));
     EXPECT_EQ(s.ColumnsOf(4), DefaultColumnSet(4));
 }
 

@@ -136,6 +136,7 @@ TEST_F(SettingsStoreTest, ReloadPutsStoredValuesOverEditsAndDefaultsWhereNothing
     s.clearSeconds = 99;
     s.categoryNames[0] = "edited";
     s.columnSets[1] = ParseColumnSet("4,");
+    s.showToolbar = false;  // changed by the main window, not by the options
     store.ReloadSettings(s);
     EXPECT_EQ(s.transparency, 200u);
     EXPECT_EQ(s.clearSeconds, 30u);
@@ -144,6 +145,7 @@ TEST_F(SettingsStoreTest, ReloadPutsStoredValuesOverEditsAndDefaultsWhereNothing
     EXPECT_FALSE(s.firstStart);
     EXPECT_EQ(s.lastFile, "/open.vk");
     EXPECT_EQ(s.recentFiles, std::vector<std::string>{"/open.vk"});
+    EXPECT_FALSE(s.showToolbar);
 }
 
 TEST_F(SettingsStoreTest, AnyStoredInitEndsTheFirstStart) {

@@ -37,6 +37,7 @@ TEST(ShellText, QuotesComeOffAndGoOnOnlyWhereTheyShould) {
 TEST(ShellText, NamesShowLiterallyInMenusAndCategoriesAreLookedUp) {
     EXPECT_EQ(MenuTextOfName("Bills & Banks"), "Bills && Banks");
     EXPECT_EQ(MenuTextOfName("&&"), "&&&&");
+    EXPECT_EQ(MenuTextOfName("Tab\there\x7f\n"), "Tab here  ");
 
     const std::vector<std::string> names{"Default", "Internet", "Banking", "Software", ""};
     EXPECT_EQ(CategoryName(1, names), "Default");

@@ -13,22 +13,11 @@
 #include "gui/editor/password_editor_dlg.h"
 #include "gui/ui/wx_date_format.h"
 #include "tests/support/mem_file_system.h"
+#include "tests/support/null_services.h"
 #include "tests/support/scripted_prompt.h"
 
 namespace vk {
 namespace {
-
-class NullClipboard : public IClipboard {
-  public:
-    bool SetText(const std::string&) override { return true; }
-    bool GetText(std::string*) override { return false; }
-    bool Clear() override { return true; }
-};
-
-class NullClock : public IClock {
-  public:
-    std::uint64_t TickMs() override { return 0; }
-};
 
 class MainWindowTest : public ::testing::Test {
   protected:
@@ -64,8 +53,8 @@ class MainWindowTest : public ::testing::Test {
     test::MemFileSystem fs;
     test::ScriptedPrompt prompt;
     CWxDateFormat dates;
-    NullClipboard clipboard;
-    NullClock clock;
+    test::NullClipboard clipboard;
+    test::NullClock clock;
     CAppContext context;
     CMainWindow* window = nullptr;
     bool trayShown = false;

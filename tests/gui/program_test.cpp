@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <sstream>
 #include <thread>
 
 #include "core/shell/date_text.h"
@@ -46,20 +47,22 @@ class ProgramTest : public ::testing::Test {
         setenv("VAULTKEEP_RUNTIME_DIR", dir.File("run").c_str(), 1);
         MakeFile("A.vk");
         MakeFile("Other.vk");
+        MakeFile("Protected.vk", "secret");
     }
     void TearDown() override {
         unsetenv("XDG_CONFIG_HOME");
         unsetenv("VAULTKEEP_HOME");
         unsetenv("VAULTKEEP_RUNTIME_DIR");
     }
-    void MakeFile(const std::string& name) {
+    void MakeFile(const std::string& name, const std::string& password = "") {
         CPosixFileSystem fs;
         ScriptedPrompt prompt;
         CLocaleDateFormat dates;
         CPasswordStore s;
         s.filePath = dir.File(name);
         s.loadComplete = true;
-        s.encrypted = false;
+        s.encrypted = !password.empty();
+        s.SetMasterPassword(password);
         s.AddFolder("Internet", 2);
         ASSERT_EQ(CPasswordFile(fs, prompt, dates).Save(s), 1);
     }
@@ -99,6 +102,46 @@ TEST_F(ProgramTest, SecondCopiesHandOverToTheFirst) {
     EXPECT_TRUE(WaitFor([] { return WindowShown("A.vk - Vaultkeep "); }));
     fourth->Signal(SIGKILL);
     fourth->Wait();
+}
+
+TEST_F(ProgramTest, HandOverWhileTheFirstCopyAsksForThePassword) {
+    // A file opened from the file manager while the first copy still asks for its password:
+    // the dialog is cancelled and the first copy ends normally, then the second opens the file.
+    auto first = Start(dir.File("Protected.vk"));
+    ASSERT_TRUE(WaitFor([] { return WindowShown("Enter password - Protected.vk"); }));
+    auto second = Start(dir.File("Other.vk"));
+    EXPECT_EQ(first->Wait(), 0);
+    EXPECT_TRUE(WaitFor([] { return WindowShown("Other.vk - Vaultkeep "); }));
+    second->Signal(SIGKILL);
+    second->Wait();
+}
+
+TEST_F(ProgramTest, WindowsCarryTheClassTheDesktopEntryNames) {
+    if (access("/usr/bin/xprop", X_OK) != 0) GTEST_SKIP() << "xprop is not installed";
+    std::istringstream entry(ReadFileBytes(VK_DESKTOP_ENTRY));
+    std::string startupClass;
+    for (std::string line; std::getline(entry, line);)
+        if (line.rfind("StartupWMClass=", 0) == 0) startupClass = line.substr(15);
+    ASSERT_FALSE(startupClass.empty()) << VK_DESKTOP_ENTRY << " names no StartupWMClass";
+
+    // Docks match the class, the second name of WM_CLASS, whatever the program is called; the
+    // first is the application id, the entry's file name, which Wayland docks match.
+    const std::string renamed = dir.File("renamed-copy");
+    ASSERT_EQ(::symlink(VK_PROGRAM_PATH, renamed.c_str()), 0);
+    auto program =
+        std::make_unique<ChildProcess>(std::vector<std::string>{renamed, dir.File("A.vk")});
+    ASSERT_TRUE(WaitFor([] { return WindowShown("A.vk - Vaultkeep "); }));
+    const auto window = RunProcess({"/usr/bin/xdotool", "search", "--name", "^A.vk - Vaultkeep $"});
+    const std::string id = window.out.substr(0, window.out.find('\n'));
+    const auto wmClass = RunProcess({"/usr/bin/xprop", "-id", id, "WM_CLASS"});
+    const std::string entryName =
+        std::string(VK_DESKTOP_ENTRY).substr(std::string(VK_DESKTOP_ENTRY).rfind('/') + 1);
+    const std::string applicationId = entryName.substr(0, entryName.rfind(".desktop"));
+    EXPECT_NE(wmClass.out.find("= \"" + applicationId + "\", \"" + startupClass + "\"\n"),
+              std::string::npos)
+        << wmClass.out;
+    program->Signal(SIGKILL);
+    program->Wait();
 }
 
 }  // namespace

@@ -10,27 +10,16 @@
 #include "core/settings/settings_store.h"
 #include "platform/wx/wx_config_storage.h"
 #include "tests/support/process.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/scripted_prompt.h"
 
 namespace vk {
 namespace {
 
 // Points the configuration folder somewhere else for one test.
-class ScopedConfigHome {
+class ScopedConfigHome : public test::ScopedEnv {
   public:
-    explicit ScopedConfigHome(const std::string& folder) {
-        if (const char* old = std::getenv("XDG_CONFIG_HOME")) old_ = old;
-        ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-    }
-    ~ScopedConfigHome() {
-        if (old_)
-            ::setenv("XDG_CONFIG_HOME", old_->c_str(), 1);
-        else
-            ::unsetenv("XDG_CONFIG_HOME");
-    }
-
-  private:
-    std::optional<std::string> old_;
+    explicit ScopedConfigHome(const std::string& folder) : ScopedEnv("XDG_CONFIG_HOME", folder) {}
 };
 
 mode_t ModeOf(const std::string& path) {

@@ -32,13 +32,25 @@ TEST(ProgramFolder, OverrideWinsAndIsCreated) {
     ::unsetenv("VAULTKEEP_HOME");
 }
 
-TEST(ProgramFolder, WritableProgramFolderIsAPortableInstall) {
+TEST(ProgramFolder, WritableFolderIsAPortableInstallUnlessItIsTheSystems) {
     test::TempDir dir;
+    MakeFolders(dir.File("usr/bin"), 0755);
+    ASSERT_EQ(::symlink("usr/bin", dir.File("bin").c_str()), 0);
     ProgramFolderSources sources;
-    sources.executablePath = dir.File("vaultkeep");
+    sources.executablePath = dir.File("usr/bin/vaultkeep");
     sources.home = dir.File("user");
-    EXPECT_EQ(ResolveProgramFolder(sources), dir.path() + "/");
+    EXPECT_EQ(ResolveProgramFolder(sources), dir.File("usr/bin/"));
     EXPECT_EQ(ModeOf(dir.File("user")), 0u);  // the data folder was not made
+
+    // Installed (even when root could write there, and however the folder is spelt): the
+    // default file stays with the user; without any home it is never put beside the program.
+    for (const char* installed : {"usr/bin", "bin", "usr/bin/"}) {
+        sources.installFolders = {dir.File("elsewhere"), dir.File(installed)};
+        sources.home = dir.File("user");
+        EXPECT_EQ(ResolveProgramFolder(sources), dir.File("user/.local/share/Vaultkeep/"));
+        sources.home.clear();
+        EXPECT_EQ(ResolveProgramFolder(sources), "./");
+    }
 }
 
 TEST(ProgramFolder, UnwritableProgramFolderFallsBackToTheUsersDataFolder) {
