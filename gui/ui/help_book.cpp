@@ -38,8 +38,11 @@ class CHelpController : public wxHtmlHelpController {
         const bool fresh = GetFrame() == nullptr;
         wxWindow* window = wxHtmlHelpController::CreateHelpWindow();
         if (wxFrame* frame = GetFrame(); fresh && frame) {
-            frame->SetSize(frame->FromDIP(wxSize(760, 540)));
-            frame->CentreOnScreen();
+            // Once it is on screen: the controller places a new window where the last one was.
+            frame->CallAfter([frame] {
+                frame->SetSize(frame->FromDIP(wxSize(760, 540)));
+                frame->CentreOnScreen();
+            });
         }
         return window;
     }
