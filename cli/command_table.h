@@ -40,5 +40,6 @@ void AddFileCommands(CommandTable& table);       // info, ls, show, export, impo
 void AddPasswordCommands(CommandTable& table);   // create, passwd
 void AddGeneratorCommands(CommandTable& table);  // generate, words
 void AddReportCommands(CommandTable& table);     // report
+void AddClipCommands(CommandTable& table);       // clip
 
 }  // namespace vk::cli

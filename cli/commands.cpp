@@ -27,6 +27,20 @@ const CFolder* FindFolder(const CPasswordStore& store, const std::string& path) 
 
 }  // namespace
 
+const CRecord* FindRecord(Session& s, const std::string& file, const std::string& folder,
+                          long index) {
+    const CFolder* f = FindFolder(s.store, folder);
+    if (!f) {
+        s.Failed("No folder named \"" + folder + "\" in " + file + ".");
+        return nullptr;
+    }
+    if (index < 0 || static_cast<std::size_t>(index) >= f->records.size()) {
+        s.Failed("The folder \"" + folder + "\" has no record " + std::to_string(index) + ".");
+        return nullptr;
+    }
+    return &f->records[static_cast<std::size_t>(index)];
+}
+
 int RunInfo(const CommandIo& io, const std::string& file) {
     Session s(io);
     if (!s.Load(file)) return 1;
@@ -64,12 +78,9 @@ int RunShow(const CommandIo& io, const std::string& file, const std::string& fol
             bool showProtected) {
     Session s(io);
     if (!s.Load(file)) return 1;
-    const CFolder* f = FindFolder(s.store, folder);
-    if (!f) return s.Failed("No folder named \"" + folder + "\" in " + file + ".");
-    if (index < 0 || static_cast<std::size_t>(index) >= f->records.size())
-        return s.Failed("The folder \"" + folder + "\" has no record " + std::to_string(index) +
-                        ".");
-    const CRecord& r = f->records[static_cast<std::size_t>(index)];
+    const CRecord* found = FindRecord(s, file, folder, index);
+    if (!found) return 1;
+    const CRecord& r = *found;
     for (int field = 0; field < kFieldCount; ++field) {
         const bool hide = field == kPassword && !showProtected && !r[field].empty();
         *io.out << DefaultFieldName(field) << ": " << (hide ? kMasked : TextAsUtf8(r[field]))

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     vk::cli::AddPasswordCommands(table);
     vk::cli::AddGeneratorCommands(table);
     vk::cli::AddReportCommands(table);
+    vk::cli::AddClipCommands(table);
 
     try {
         app.parse(argc, argv);

@@ -41,6 +41,7 @@ class Session {
     }
 
     PasswordSource& Passwords() { return source_; }
+    IUserPrompt& Prompt() { return prompt_; }
     CPosixFileSystem& Files() { return fs_; }
 
     CPasswordStore store;
@@ -53,5 +54,10 @@ class Session {
     CLocaleDateFormat dates_;
     CPasswordFile file_;
 };
+
+// The record `index` of the live folder stored under `folder`; on failure prints the error
+// line ("No folder named ...", "The folder ... has no record ...") and gives nothing.
+const CRecord* FindRecord(Session& s, const std::string& file, const std::string& folder,
+                          long index);
 
 }  // namespace vk::cli

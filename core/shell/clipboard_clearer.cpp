@@ -1,7 +1,5 @@
 #include "core/shell/clipboard_clearer.h"
 
-#include <climits>
-
 #include "core/shell/shell_messages.h"
 #include "core/shell/text_encoding.h"
 #include "core/store/secure_wipe.h"
@@ -17,6 +15,7 @@ bool CClipboardClearer::CopyText(const std::string& text, IUserPrompt& prompt) {
         copiedAt_ = clock_.TickMs();
     }
     SecureWipe(utf8);
+    if (copied && onPending) onPending();
     if (!copied) prompt.ShowMessage(msg::kCopyFailed, MessageButtons::kOk, MessageIcon::kDefault);
     return copied;
 }
@@ -26,21 +25,29 @@ bool CClipboardClearer::CheckClipboard(std::uint32_t clearSeconds) {
     const std::uint64_t now = clock_.TickMs();
     const std::uint64_t elapsed = now > copiedAt_ ? now - copiedAt_ : 0;
     if (elapsed < std::uint64_t{clearSeconds} * 1000) return false;
+    return ClearNow();
+}
 
-    bool cleared = false;
-    std::string held;
-    if (clipboard_.GetText(&held) &&
-        std::string_view(held).substr(0, kRememberedBytes) == remembered_.view())
-        cleared = clipboard_.Clear();
-    SecureWipe(held);
+bool CClipboardClearer::ClearNow() {
+    if (!IsPending()) return false;
+    const bool cleared = ClearWhereHeld();
     remembered_.Clear();
     return cleared;
 }
 
-int ClipboardTimerPeriodMs(std::uint32_t clearSeconds) {
-    const std::uint64_t seconds = clearSeconds == 0 ? 30 : clearSeconds;
-    const std::uint64_t ms = seconds * 1000;
-    return ms > static_cast<std::uint64_t>(INT_MAX) ? INT_MAX : static_cast<int>(ms);
+bool CClipboardClearer::ClearWhereHeld() {
+    auto holdsOurs = [this](const std::string& held) {
+        return std::string_view(held).substr(0, kRememberedBytes) == remembered_.view();
+    };
+    bool cleared = false;
+    std::string held;
+    if (clipboard_.GetText(&held) && holdsOurs(held)) cleared = clipboard_.Clear();
+    SecureWipe(held);
+    held.clear();
+    if (clipboard_.GetPrimaryText(&held) && holdsOurs(held))
+        cleared = clipboard_.ClearPrimary() || cleared;
+    SecureWipe(held);
+    return cleared;
 }
 
 }  // namespace vk

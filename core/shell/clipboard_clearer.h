@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/shell/clipboard.h"
@@ -26,20 +27,27 @@ class CClipboardClearer {
     bool CopyText(const std::string& text, IUserPrompt& prompt);
 
     // The timer's check: once `clearSeconds` have passed since the copy, empties the
-    // clipboard if it still starts with the remembered text, then forgets that text either
-    // way. Returns true when the clipboard was emptied.
+    // clipboard and the primary selection wherever they still start with the remembered
+    // text, then forgets that text either way. Returns true when something was emptied.
     bool CheckClipboard(std::uint32_t clearSeconds);
+    // The same at once, whatever the time: when the program ends with a copy pending.
+    bool ClearNow();
 
     bool IsPending() const { return !remembered_.empty(); }
+    // Called after every copy that is now waiting to be cleared.
+    std::function<void()> onPending;
 
   private:
+    bool ClearWhereHeld();
+
     IClipboard& clipboard_;
     IClock& clock_;
     SecretString remembered_;  // the first bytes of the copied text; empty: nothing pending
     std::uint64_t copiedAt_ = 0;
 };
 
-// The period of the clipboard timer in milliseconds: `clearSeconds`, where 0 counts as 30.
-int ClipboardTimerPeriodMs(std::uint32_t clearSeconds);
+// How often a pending copy is checked: every second, so that a copy is gone at most a
+// second after its time is up whatever `ClearSeconds` is.
+constexpr int kClipboardCheckPeriodMs = 1000;
 
 }  // namespace vk

@@ -97,4 +97,21 @@ std::string TextAsUtf8(std::string_view text) {
     return out;
 }
 
+std::u32string CodePointsOf(std::string_view text) {
+    const std::string utf8 = TextAsUtf8(text);
+    std::u32string points;
+    points.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        const std::size_t extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
+        char32_t cp = extra == 0 ? c : c & (0x3F >> extra);
+        // TextAsUtf8 gives valid UTF-8, so every sequence is complete.
+        for (std::size_t k = 1; k <= extra; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        points.push_back(cp);
+        i += extra + 1;
+    }
+    return points;
+}
+
 }  // namespace vk

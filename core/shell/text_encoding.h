@@ -27,4 +27,7 @@ namespace vk {
 // page of files made on Windows), so no byte is ever dropped.
 std::string TextAsUtf8(std::string_view text);
 
+// The characters of `text` (read as TextAsUtf8 reads it) as Unicode code points.
+std::u32string CodePointsOf(std::string_view text);
+
 }  // namespace vk

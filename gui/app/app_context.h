@@ -53,6 +53,8 @@ class CAppContext {
     // the behaviour sets the hook; everyone else only calls it.
     // Folders or records changed: the quick-access tree is stale (rebuilt when next shown).
     std::function<void()> quickAccessChanged = [] {};
+    // A file was loaded, saved or made, or the column icons changed: rebuilt at once.
+    std::function<void()> rebuildQuickAccess = [] {};
     // Show a record in the editor: its folder selected, the record and column slot current.
     std::function<void(int folder, int record, int slot)> jumpToRecord = [](int, int, int) {};
     // Settings changed by the options: apply them to the running program.

@@ -10,7 +10,6 @@
 #include "gui/app/main_window.h"
 #include "gui/app/tip_dlg.h"
 #include "gui/ui/help_book.h"
-#include "gui/ui/skin.h"
 #include "platform/wx/launcher.h"
 
 namespace vk {
@@ -39,7 +38,6 @@ void AddComponentCommands(CCommandTable& commands, CAppContext& context, CMainWi
         toolbar->SetShown(true);
         toolbar->Customize();
     });
-    context.applySkin = [c] { skin::SetEnabled(c->settings.skinDialog); };
 }
 
 void ShowStartupTip(CMainWindow& window, CAppContext& context) {

@@ -7,7 +7,7 @@ class CCommandTable;
 class CMainWindow;
 
 // Help, "Tip of the &day", "&Support online...", "&About", the toolbar's "&Toolbar" and
-// "C&ustomize toolbar...", and the skin setting's hook.
+// "C&ustomize toolbar...".
 void AddComponentCommands(CCommandTable& commands, CAppContext& context, CMainWindow& window);
 
 // The tip of the day after the first load, when the user wants it.

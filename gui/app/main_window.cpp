@@ -23,15 +23,12 @@
 namespace vk {
 namespace {
 
-constexpr int kClipboardTimerId = 1234;
 constexpr int kRecentShown = 5;
 
 }  // namespace
 
 CMainWindow::CMainWindow(CAppContext& context)
-    : wxFrame(nullptr, 138, "Vaultkeep"),
-      context_(context),
-      clipboardTimer_(this, kClipboardTimerId) {
+    : wxFrame(nullptr, 138, "Vaultkeep"), context_(context) {
     SetIcons(art::ProgramIcons());
     statusBar_ = new CModifiedStatusBar(this);
     SetStatusBar(statusBar_);
@@ -44,14 +41,12 @@ CMainWindow::CMainWindow(CAppContext& context)
     SetClientSize(FromDIP(wxSize(640, 420)));
     SetMinSize(GetSize());
     RestorePosition();
-    UpdateClipboardTimer();
 
     Bind(wxEVT_CLOSE_WINDOW, &CMainWindow::OnClose, this);
     Bind(wxEVT_MENU_OPEN, &CMainWindow::OnMenuOpen, this);
     Bind(wxEVT_MENU, &CMainWindow::OnCommand, this);
     Bind(wxEVT_MENU, &CMainWindow::OnRecentFile, this, cmd::WxId(cmd::kRecentFirst),
          cmd::WxId(cmd::kRecentLast));
-    Bind(wxEVT_TIMER, &CMainWindow::OnTimer, this, kClipboardTimerId);
     Bind(wxEVT_SYS_COLOUR_CHANGED, [this](wxSysColourChangedEvent& e) {
         editor_->ShowSelectedFolder();
         e.Skip();
@@ -59,16 +54,28 @@ CMainWindow::CMainWindow(CAppContext& context)
     RefreshState();
 }
 
-CMainWindow::~CMainWindow() {
-    clipboardTimer_.Stop();
-}
+CMainWindow::~CMainWindow() = default;
 
 void CMainWindow::AddCommands() {
     auto files = [this] { return &editor_->Files(); };
-    commands_.Add(cmd::kNewFile, [files] { files()->NewFile(); });
-    commands_.Add(cmd::kOpenFile, [files] { files()->Open(nullptr); });
-    commands_.Add(cmd::kSave, [files] { files()->Save(false, false); });
-    commands_.Add(cmd::kSaveAs, [files] { files()->SaveAs(); });
+    // After each file command the quick-access tree shows the file as it is now.
+    auto rebuild = [this] { context_.rebuildQuickAccess(); };
+    commands_.Add(cmd::kNewFile, [files, rebuild] {
+        files()->NewFile();
+        rebuild();
+    });
+    commands_.Add(cmd::kOpenFile, [files, rebuild] {
+        files()->Open(nullptr);
+        rebuild();
+    });
+    commands_.Add(cmd::kSave, [files, rebuild] {
+        files()->Save(false, false);
+        rebuild();
+    });
+    commands_.Add(cmd::kSaveAs, [files, rebuild] {
+        files()->SaveAs();
+        rebuild();
+    });
     commands_.Add(cmd::kMasterPassword, [files] { files()->ChangeMasterPassword(); });
     auto hasFolders = [this] { return !context_.tree.Empty(); };
     commands_.Add(
@@ -126,9 +133,7 @@ void CMainWindow::RefreshState() {
 }
 
 void CMainWindow::UpdateClipboardTimer() {
-    clipboardTimer_.Stop();
-    if (context_.settings.clearClipboard)
-        clipboardTimer_.Start(ClipboardTimerPeriodMs(context_.settings.clearSeconds));
+    context_.applyClipboardTimer();
 }
 
 void CMainWindow::RestorePosition() {
@@ -155,6 +160,7 @@ void CMainWindow::ScheduleFirstLoad() {
     CallAfter([this] {
         editor_->RunFirstLoad();
         RefreshState();
+        context_.rebuildQuickAccess();
         ShowStartupTip(*this, context_);
     });
 }
@@ -202,6 +208,7 @@ void CMainWindow::OnRecentFile(wxCommandEvent& event) {
     if (index >= context_.settings.recentFiles.size()) return;
     const std::string path = context_.settings.recentFiles[index];
     editor_->Files().Open(&path);
+    context_.rebuildQuickAccess();
 }
 
 void CMainWindow::OnCommand(wxCommandEvent& event) {
@@ -214,10 +221,6 @@ void CMainWindow::OnCommand(wxCommandEvent& event) {
     commands_.Execute(command);
     // Exit and close may have ended the window's use; nothing to refresh then.
     if (command != cmd::kExit && command != cmd::kCloseEditor) RefreshState();
-}
-
-void CMainWindow::OnTimer(wxTimerEvent&) {
-    context_.clipboard.CheckClipboard(context_.settings.clearSeconds);
 }
 
 }  // namespace vk

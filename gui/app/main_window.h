@@ -1,6 +1,5 @@
 #pragma once
 #include <wx/frame.h>
-#include <wx/timer.h>
 
 #include <memory>
 
@@ -34,7 +33,7 @@ class CMainWindow : public wxFrame {
     void RefreshState();
     // Menu states: enabling, recent files, "&Close editor".
     void UpdateMenus();
-    // The clipboard timer follows ClearClipboard and ClearSeconds.
+    // The application's clipboard timer follows ClearClipboard and ClearSeconds.
     void UpdateClipboardTimer();
     // Runs the first load once the window is on screen.
     void ScheduleFirstLoad();
@@ -57,7 +56,6 @@ class CMainWindow : public wxFrame {
     void OnMenuOpen(wxMenuEvent& event);
     void OnCommand(wxCommandEvent& event);
     void OnRecentFile(wxCommandEvent& event);
-    void OnTimer(wxTimerEvent& event);
     // Saves settings and asks about unsaved changes; false when closing must stop.
     bool PrepareToClose(bool allowCancel);
 
@@ -67,7 +65,6 @@ class CMainWindow : public wxFrame {
     CCommandTable commands_;
     MainMenu menu_;
     std::unique_ptr<CMainToolbar> toolbar_;
-    wxTimer clipboardTimer_;
     bool exitRequested_ = false;
     bool firstLoadDone_ = false;
 };

@@ -11,7 +11,9 @@
 #include "gui/app/main_window.h"
 #include "gui/app/modal_dialogs.h"
 #include "gui/app/tray_icon_wnd.h"
+#include "gui/editor/folder_tree_ctrl.h"
 #include "gui/editor/password_editor_dlg.h"
+#include "gui/quickaccess/quick_access.h"
 #include "gui/store/gui_user_prompt.h"
 #include "gui/store/select_password_dlg.h"
 #include "gui/ui/help_book.h"
@@ -56,6 +58,9 @@ bool CPasswordApp::OnInit() {
     SetVendorName("Quorvane Software");
     wxUILocale::UseDefault();
     wxInitAllImageHandlers();
+    // The program lives in the tray with no window at all between a password prompt and the
+    // quick-access dialog: it ends through Quit(), never because its last window closed.
+    SetExitOnFrameDelete(false);
 
     // The command line is one text: a file path (quotes removed later) or "Systray".
     std::string arguments;
@@ -85,8 +90,7 @@ bool CPasswordApp::OnInit() {
     CAppContext& c = *context_;
     c.settingsStore.LoadSettings(c.settings);
     c.settingsStore.LoadRecentFiles(c.settings);
-    c.applySkin = [&c] { skin::SetEnabled(c.settings.skinDialog); };
-    c.applySkin();
+    skin::SetEnabled(c.settings.skinDialog);
     c.store.filePath = c.settings.lastFile;
     c.store.encrypted = c.settings.encryptFiles;
     c.updateStartupEntry = [this] {
@@ -99,6 +103,31 @@ bool CPasswordApp::OnInit() {
     FirstStart();
 
     MakeTray();
+    quickAccess_ = std::make_unique<CQuickAccess>(
+        c, [this] { ShowEditor(); }, [this] { return tray_ && tray_->MenuOpen(); });
+    c.quickAccessChanged = [this] { quickAccess_->RequestRefresh(); };
+    c.rebuildQuickAccess = [this] { quickAccess_->RebuildNow(); };
+    c.applyTransparency = [this] { quickAccess_->ApplyTransparency(); };
+    c.applySkin = [this] {
+        // Dialogs opened from now on, and the quick-access dialog at once.
+        skin::SetEnabled(context_->settings.skinDialog);
+        quickAccess_->ApplySkin();
+    };
+    c.jumpToRecord = [this](int folder, int record, int slot) {
+        JumpToRecord(folder, record, slot);
+    };
+    // Clearing runs from here, not from the main window, so a copy made from the tray is
+    // cleared even when the editor was never opened.
+    clipboardTimer_.SetOwner(this);
+    Bind(
+        wxEVT_TIMER,
+        [this](wxTimerEvent&) {
+            context_->clipboard.CheckClipboard(context_->settings.clearSeconds);
+            UpdateClipboardTimer();
+        },
+        clipboardTimer_.GetId());
+    c.clipboard.onPending = [this] { UpdateClipboardTimer(); };
+    c.applyClipboardTimer = [this] { UpdateClipboardTimer(); };
     if (c.settings.sysTrayIcon) tray_->AddIcon();
     c.applyTrayIcon = [this] {
         if (context_->settings.sysTrayIcon)
@@ -175,8 +204,54 @@ void CPasswordApp::MakeTray() {
 }
 
 void CPasswordApp::OnTrayOpen() {
-    // The quick-access dialog arrives later; until then a click shows the editor.
-    ShowEditor();
+    if (quitting_ || trayClick_) return;
+    {
+        const ScopedFlag handling(trayClick_);
+        const CPasswordStore& s = context_->store;
+        if (s.filePath.empty() || !s.loadComplete) {
+            if (!LoadForQuickAccess()) {
+                trayClick_ = false;
+                ShowEditor();
+                return;
+            }
+        }
+        if (context_->locked && !Unlock()) return;
+    }
+    quickAccess_->Show(tray_->LastClickPoint());
+}
+
+bool CPasswordApp::LoadForQuickAccess() {
+    CAppContext& c = *context_;
+    if (c.store.filePath.empty()) return false;
+    if (mainWindow_) {
+        mainWindow_->Editor()->Files().Reload();
+        mainWindow_->RefreshState();
+    } else {
+        c.store.folderHistory.clear();
+        c.store.itemHistory.clear();
+        c.file.Load(c.store);
+        c.tree.BuildFrom(c.store);
+    }
+    quickAccess_->RebuildNow();
+    return c.store.loadComplete;
+}
+
+void CPasswordApp::JumpToRecord(int folder, int /*record*/, int /*slot*/) {
+    // Moving to the record's cell is the editor's part; here the folder is shown.
+    if (!mainWindow_) return;
+    CFolderTreeCtrl* tree = mainWindow_->Editor()->Tree();
+    const wxTreeItemId item = tree->FindByFolderIndex(folder);
+    if (!item.IsOk()) return;
+    tree->EnsureVisible(item);
+    tree->SelectItem(item);
+}
+
+void CPasswordApp::UpdateClipboardTimer() {
+    const bool wanted = context_->settings.clearClipboard && context_->clipboard.IsPending();
+    if (!wanted)
+        clipboardTimer_.Stop();
+    else if (!clipboardTimer_.IsRunning())
+        clipboardTimer_.Start(kClipboardCheckPeriodMs);
 }
 
 void CPasswordApp::ShowEditor() {
@@ -217,6 +292,7 @@ bool CPasswordApp::ExitWithPrompt(bool allowCancel) {
 
 void CPasswordApp::Lock() {
     if (mainWindow_) mainWindow_->Hide();
+    quickAccess_->Hide();
     context_->locked = true;
     tray_->UpdateIcon();
 }
@@ -233,6 +309,10 @@ bool CPasswordApp::Unlock() {
 void CPasswordApp::Quit() {
     if (quitting_) return;
     quitting_ = true;
+    clipboardTimer_.Stop();
+    // A password still waiting to be cleared does not outlive the program.
+    if (context_->settings.clearClipboard) context_->clipboard.ClearNow();
+    quickAccess_.reset();
     if (tray_) tray_->RemoveFromTray();
     if (mainWindow_) {
         mainWindow_->Destroy();
@@ -252,6 +332,8 @@ int CPasswordApp::OnRun() {
 }
 
 int CPasswordApp::OnExit() {
+    clipboardTimer_.Stop();
+    quickAccess_.reset();
     CloseHelp();
     tray_.reset();
     instance_.reset();

@@ -16,6 +16,7 @@ class CGuiUserPrompt;
 class CWxDateFormat;
 class CWxClipboard;
 class CSteadyClock;
+class CQuickAccess;
 class CModalDialogs;
 
 // The one application object: starts the program, owns the open file, the settings, the
@@ -42,6 +43,11 @@ class CPasswordApp : public wxApp {
     void MakeTray();
     void Quit();
     void OnTrayOpen();
+    // Loads the file named by the store's path for a click on the tray icon.
+    bool LoadForQuickAccess();
+    void JumpToRecord(int folder, int record, int slot);
+    // The check runs every second while a copy waits to be cleared.
+    void UpdateClipboardTimer();
 
     std::unique_ptr<CSingleInstance> instance_;
     std::unique_ptr<CWxConfigStorage> configStorage_;
@@ -52,15 +58,17 @@ class CPasswordApp : public wxApp {
     std::unique_ptr<CSteadyClock> clock_;
     std::unique_ptr<CAppContext> context_;
     std::unique_ptr<CTrayIconWnd> tray_;
+    std::unique_ptr<CQuickAccess> quickAccess_;
     std::unique_ptr<CModalDialogs> modalDialogs_;
     wxTimer exitRetry_;  // an exit that waits for modal dialogs to close
     bool exitAllowsCancel_ = false;
     CMainWindow* mainWindow_ = nullptr;
+    wxTimer clipboardTimer_;
     bool quitting_ = false;
-    bool handedOver_ = false;
+    bool handedOver_ = false;     // a running copy took over: end without a window
     bool showingEditor_ = false;  // guards against a second click while one is handled
-    bool unlocking_ = false;      // the master password is being asked for  // a
-                                  // running copy took over: end without a window
+    bool unlocking_ = false;      // the master password is being asked for
+    bool trayClick_ = false;      // a click on the tray icon is being handled
 };
 
 }  // namespace vk

@@ -11,7 +11,13 @@ namespace vk {
 CTrayIconWnd::CTrayIconWnd(Actions actions) : actions_(std::move(actions)) {
     // GTK reports a left click on the icon as a button press.
     Bind(wxEVT_TASKBAR_LEFT_DOWN, [this](wxTaskBarIconEvent&) {
+        lastClick_ = wxGetMousePosition();
         if (actions_.open) actions_.open();
+    });
+    Bind(wxEVT_TASKBAR_RIGHT_DOWN, [this](wxTaskBarIconEvent& e) {
+        lastClick_ = wxGetMousePosition();
+        menuOpen_ = true;
+        e.Skip();
     });
     Bind(wxEVT_MENU, &CTrayIconWnd::OnMenu, this);
 }
@@ -53,10 +59,18 @@ wxMenu* CTrayIconWnd::BuildMenu() {
 }
 
 wxMenu* CTrayIconWnd::CreatePopupMenu() {
-    return BuildMenu();
+    lastClick_ = wxGetMousePosition();
+    menuOpen_ = true;
+    wxMenu* menu = BuildMenu();
+    menu->Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& e) {
+        menuOpen_ = false;
+        e.Skip();
+    });
+    return menu;
 }
 
 void CTrayIconWnd::OnMenu(wxCommandEvent& event) {
+    menuOpen_ = false;
     auto run = [](const std::function<void()>& f) {
         if (f) f();
     };

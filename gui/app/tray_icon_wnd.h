@@ -32,6 +32,10 @@ class CTrayIconWnd : public wxTaskBarIcon {
 
     // The menu as it would open now (exposed for tests).
     wxMenu* BuildMenu();
+    // While the icon's menu is open the quick-access dialog must not hide.
+    bool MenuOpen() const { return menuOpen_; }
+    // Where the pointer was at the last click on the icon: over the panel holding it.
+    wxPoint LastClickPoint() const { return lastClick_; }
 
   protected:
     wxMenu* CreatePopupMenu() override;
@@ -41,6 +45,8 @@ class CTrayIconWnd : public wxTaskBarIcon {
 
     Actions actions_;
     bool shown_ = false;
+    bool menuOpen_ = false;
+    wxPoint lastClick_ = wxDefaultPosition;
 };
 
 }  // namespace vk

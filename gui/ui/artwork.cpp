@@ -40,22 +40,71 @@ constexpr Drawing kLockDrawings[] = {{16, PngOf(kArt_lock_16)}, {32, PngOf(kArt_
 // Asked-for icon sizes beyond this are refused rather than allocated.
 constexpr int kLargestIconSize = 256;
 
+// How a picture is shown: as drawn, pressed (darker) or under the pointer (lighter).
+enum class Look { kAsDrawn, kPressed, kHover };
+
 struct NumberedPicture {
     int id;
     Png png;
+    Look look = Look::kAsDrawn;
 };
 
 constexpr NumberedPicture kPictures[] = {
-    {kProgramIconId, PngOf(kArt_program_32)}, {kKeyPictureId, PngOf(kArt_key)},
-    {kOpenFolderId, PngOf(kArt_open_folder)}, {kFolderId, PngOf(kArt_folder)},
-    {kWelcomePictureId, PngOf(kArt_welcome)}, {kRecordId, PngOf(kArt_record)},
-    {kModifiedId, PngOf(kArt_modified)},      {kUnmodifiedId, PngOf(kArt_unmodified)},
-    {kLockIconId, PngOf(kArt_lock_32)},       {185, PngOf(kArt_field_description)},
-    {183, PngOf(kArt_field_username)},        {184, PngOf(kArt_field_password)},
-    {256, PngOf(kArt_field_title)},           {257, PngOf(kArt_field_serial)},
-    {258, PngOf(kArt_field_credit_card)},     {259, PngOf(kArt_field_bank)},
-    {260, PngOf(kArt_field_account)},         {261, PngOf(kArt_field_phone)},
-    {214, PngOf(kArt_field_date_assigned)},   {215, PngOf(kArt_field_date_expires)},
+    {kProgramIconId, PngOf(kArt_program_32)},
+    {kKeyPictureId, PngOf(kArt_key)},
+    {kOpenFolderId, PngOf(kArt_open_folder)},
+    {kFolderId, PngOf(kArt_folder)},
+    {kWelcomePictureId, PngOf(kArt_welcome)},
+    {kRecordId, PngOf(kArt_record)},
+    {kModifiedId, PngOf(kArt_modified)},
+    {kUnmodifiedId, PngOf(kArt_unmodified)},
+    {kLockIconId, PngOf(kArt_lock_32)},
+    {185, PngOf(kArt_field_description)},
+    {183, PngOf(kArt_field_username)},
+    {184, PngOf(kArt_field_password)},
+    {256, PngOf(kArt_field_title)},
+    {257, PngOf(kArt_field_serial)},
+    {258, PngOf(kArt_field_credit_card)},
+    {259, PngOf(kArt_field_bank)},
+    {260, PngOf(kArt_field_account)},
+    {261, PngOf(kArt_field_phone)},
+    {214, PngOf(kArt_field_date_assigned)},
+    {215, PngOf(kArt_field_date_expires)},
+    {kQuickBackgroundSkinnedId, PngOf(kArt_qa_back_skin)},
+    {kQuickBackgroundPlainId, PngOf(kArt_qa_back_plain)},
+    {kPinnedId, PngOf(kArt_qa_pin_in)},
+    {kUnpinnedId, PngOf(kArt_qa_pin_out)},
+    {kNotesIconId, PngOf(kArt_notes_16)},
+    {166, PngOf(kArt_qa_skin_search)},
+    {132, PngOf(kArt_qa_skin_search), Look::kPressed},
+    {193, PngOf(kArt_qa_skin_search), Look::kHover},
+    {187, PngOf(kArt_qa_skin_copy)},
+    {188, PngOf(kArt_qa_skin_copy), Look::kPressed},
+    {186, PngOf(kArt_qa_skin_paste)},
+    {189, PngOf(kArt_qa_skin_paste), Look::kPressed},
+    {190, PngOf(kArt_qa_skin_close)},
+    {191, PngOf(kArt_qa_skin_close), Look::kPressed},
+    {168, PngOf(kArt_qa_skin_editor)},
+    {131, PngOf(kArt_qa_skin_editor), Look::kPressed},
+    {312, PngOf(kArt_qa_plain_search)},
+    {313, PngOf(kArt_qa_plain_search), Look::kPressed},
+    {330, PngOf(kArt_qa_plain_copy)},
+    {332, PngOf(kArt_qa_plain_paste)},
+    {334, PngOf(kArt_qa_plain_close)},
+    {314, PngOf(kArt_qa_plain_editor)},
+};
+
+// The resource numbers of each button's pictures, skinned and plain, in button order.
+struct ButtonPictures {
+    std::vector<int> skinned;
+    std::vector<int> plain;
+};
+const ButtonPictures kButtonPictures[] = {
+    {{166, 132, 193}, {312, 313}},  // search
+    {{187, 188}, {330}},            // copy
+    {{186, 189}, {332}},            // paste
+    {{168, 131}, {314}},            // editor
+    {{190, 191}, {334}},            // close
 };
 
 // Decoded pictures by their PNG bytes. Emptied when the toolkit shuts down, so that no bitmap
@@ -155,13 +204,36 @@ wxBitmap ColumnIcon(int field) {
     return ArtworkById(kColumnIconTable[static_cast<std::size_t>(field)]);
 }
 
+wxBitmap QuickAccessBackground(bool skinned) {
+    return ArtworkById(skinned ? kQuickBackgroundSkinnedId : kQuickBackgroundPlainId);
+}
+
+std::vector<wxBitmap> QuickAccessButton(QuickButton button, bool skinned) {
+    const ButtonPictures& ids = kButtonPictures[static_cast<int>(button)];
+    std::vector<wxBitmap> pictures;
+    for (int id : skinned ? ids.skinned : ids.plain) pictures.push_back(ArtworkById(id));
+    return pictures;
+}
+
+wxBitmap PinBitmap(bool pinned) {
+    return ArtworkById(pinned ? kPinnedId : kUnpinnedId);
+}
+
+wxBitmap NotesIcon() {
+    return ArtworkById(kNotesIconId);
+}
+
 wxBitmap PngBitmap(const unsigned char* bytes, std::size_t size) {
     return Decode(Png{bytes, size});
 }
 
 wxBitmap ArtworkById(int resourceId) {
     for (const NumberedPicture& picture : kPictures) {
-        if (picture.id == resourceId) return Decode(picture.png);
+        if (picture.id != resourceId) continue;
+        const wxBitmap drawn = Decode(picture.png);
+        if (picture.look == Look::kAsDrawn || !drawn.IsOk()) return drawn;
+        return wxBitmap(
+            drawn.ConvertToImage().ChangeLightness(picture.look == Look::kPressed ? 80 : 115));
     }
     return wxBitmap();
 }

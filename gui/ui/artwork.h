@@ -4,6 +4,7 @@
 #include <wx/iconbndl.h>
 
 #include <cstddef>
+#include <vector>
 
 // The program's own pictures, compiled in (drawn in resources/art, made into code by
 // scripts/dev/make_artwork.sh). Every picture has an alpha channel. Each is decoded on first use
@@ -21,6 +22,11 @@ enum ArtworkId : int {
     kModifiedId = 283,
     kUnmodifiedId = 284,
     kLockIconId = 296,
+    kQuickBackgroundSkinnedId = 221,
+    kQuickBackgroundPlainId = 333,
+    kPinnedId = 292,
+    kUnpinnedId = 289,
+    kNotesIconId = 305,
 };
 
 // The number of record fields that can be list columns, each with its own icon.
@@ -56,9 +62,24 @@ wxBitmap RecordBitmap();
 // invalid for any other field.
 wxBitmap ColumnIcon(int field);
 
+// The quick-access dialog's buttons.
+enum class QuickButton { kSearch, kCopy, kPaste, kEditor, kClose };
+
+// The dialog's 200x250 background, skinned or plain.
+wxBitmap QuickAccessBackground(bool skinned);
+// A button's 24x24 pictures in the order a button takes them: normal, pressed, and for the
+// skinned search button the picture under the pointer.
+std::vector<wxBitmap> QuickAccessButton(QuickButton button, bool skinned);
+// The pin button: pushed in while the dialog stays open, lying on its side otherwise.
+wxBitmap PinBitmap(bool pinned);
+// The 16x16 icon of the notes balloon.
+wxBitmap NotesIcon();
+
 // The picture with resource number `resourceId`: the ids above, and the eleven column icons 185,
-// 183, 184, 256, 257, 258, 259, 260, 261, 214, 215. The two icons come at 32x32, the size
-// dialogs and the large window icon show. An unknown id gives an invalid bitmap.
+// 183, 184, 256, 257, 258, 259, 260, 261, 214, 215, the quick-access pictures (backgrounds 221 and
+// 333, buttons 166, 132, 193, 187, 188, 186, 189, 190, 191, 168, 131 skinned and 312, 313, 330,
+// 332, 334, 314 plain, pins 292 and 289) and the notes icon 305. The two icons come at 32x32, the
+// size dialogs and the large window icon show. An unknown id gives an invalid bitmap.
 wxBitmap ArtworkById(int resourceId);
 
 // A compiled-in PNG file as a bitmap, decoded on first use and kept like the pictures above.

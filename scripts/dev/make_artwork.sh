@@ -43,6 +43,21 @@ field_account     field_account.svg   16    16
 field_phone       field_phone.svg     16    16
 field_date_assigned field_date_assigned.svg 16 16
 field_date_expires  field_date_expires.svg  16 16
+notes_16          notes_16.svg        16    16
+qa_back_skin      qa_back_skin.svg    200   250
+qa_back_plain     qa_back_plain.svg   200   250
+qa_pin_in         qa_pin_in.svg       24    24
+qa_pin_out        qa_pin_out.svg      24    24
+qa_skin_search   qa_skin_search.svg  24    24
+qa_plain_search  qa_plain_search.svg 24    24
+qa_skin_copy     qa_skin_copy.svg  24    24
+qa_plain_copy    qa_plain_copy.svg 24    24
+qa_skin_paste    qa_skin_paste.svg  24    24
+qa_plain_paste   qa_plain_paste.svg 24    24
+qa_skin_editor   qa_skin_editor.svg  24    24
+qa_plain_editor  qa_plain_editor.svg 24    24
+qa_skin_close    qa_skin_close.svg  24    24
+qa_plain_close   qa_plain_close.svg 24    24
 '
 
 # The desktop's program icon "vaultkeep": each size from the drawing made for it.

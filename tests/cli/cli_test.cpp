@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
+#include "tests/support/child_process.h"
 #include "tests/support/process.h"
 
 namespace vk::test {
@@ -233,6 +236,79 @@ TEST_F(CliTest, ReportWritesAnOwnerOnlyPdfOrFailsLeavingNothing) {
     EXPECT_EQ(ReadFileBytes(pdf), kept);
     EXPECT_EQ(Cli({"info", file, "--password-stdin"}, "demo\n").exitCode, 0);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
+}
+
+}  // namespace
+}  // namespace vk::test
+
+namespace vk::test {
+namespace {
+
+// What another X client reads from the clipboard now.
+std::string ReadClipboard(const char* target = "UTF8_STRING") {
+    return RunProcess({VK_X11_PROBE, "read", "CLIPBOARD", target}).out;
+}
+
+TEST_F(CliTest, ClipServesTheFieldThenClearsIt) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display";
+    const std::string file = MakeDemo();
+    ChildProcess clip({kCli, "clip", file, "Internet", "0", "--seconds", "2", "--password-stdin"},
+                      "demo\n");
+    EXPECT_EQ(clip.ReadLine(),
+              "Password copied to the clipboard; it will be cleared in 2 "
+              "seconds.");
+    EXPECT_EQ(ReadClipboard(), "text:violet-orbit-19\n");
+    EXPECT_EQ(ReadClipboard("x-kde-passwordManagerHint"), "text:secret\n");
+    EXPECT_EQ(clip.ReadRemainingLines(), std::vector<std::string>{});  // never the value
+    EXPECT_EQ(clip.Wait(), 0);
+    EXPECT_EQ(ReadClipboard(), "none\n");
+
+    // A signal ends the wait early, and clears just the same.
+    ChildProcess early({kCli, "clip", file, "Banking~Cards", "0", "--field", "DESCRIPTION",
+                        "--seconds", "3600", "--password-stdin"},
+                       "demo\n");
+    EXPECT_EQ(early.ReadLine(),
+              "Description copied to the clipboard; it will be cleared in 3600 "
+              "seconds.");
+    EXPECT_EQ(ReadClipboard(), "text:Travel card\n");
+    early.Signal(SIGTERM);
+    EXPECT_EQ(early.Wait(), 0);
+    EXPECT_EQ(ReadClipboard(), "none\n");
+}
+
+TEST_F(CliTest, ClipRefusesWhatItCannotCopy) {
+    const std::string file = MakeDemo();
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string err;  // the whole line, where it is ours
+    };
+    const Case cases[] = {
+        {{"Internet", "0", "--field", "Colour"}, 2, ""},
+        {{"Internet", "0", "--seconds", "0"}, 2, ""},
+        {{"Internet", "0", "--seconds", "3601"}, 2, ""},
+        {{"Nowhere", "0"}, 1, "No folder named \"Nowhere\" in " + file + ".\n"},
+        {{"Internet", "9"}, 1, "The folder \"Internet\" has no record 9.\n"},
+        {{"Banking~Cards", "0", "--field", "username"},
+         1,
+         "The field Username of record 0 in \"Banking~Cards\" is empty.\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {kCli, "clip", file};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        args.push_back("--password-stdin");
+        const ProcessResult r = RunProcess(args, "demo\n");
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args[0] << " " << c.args[1];
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        if (!c.err.empty() && std::getenv("DISPLAY")) {
+            EXPECT_EQ(r.err, c.err);
+        }
+        EXPECT_EQ(r.out, "");
+    }
+    const ProcessResult noDisplay =
+        RunProcess({"/usr/bin/env", "-u", "DISPLAY", kCli, "clip", file, "Internet", "0"});
+    EXPECT_EQ(noDisplay.exitCode, 1);
+    EXPECT_EQ(noDisplay.err, "No X display could be opened: the clipboard cannot be reached.\n");
 }
 
 }  // namespace

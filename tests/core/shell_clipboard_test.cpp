@@ -5,53 +5,16 @@
 
 #include "core/shell/clipboard_clearer.h"
 #include "core/shell/shell_messages.h"
+#include "tests/support/fake_clipboard.h"
 #include "tests/support/scripted_prompt.h"
 
 namespace vk {
 namespace {
 
-class FakeClock : public IClock {
-  public:
-    std::uint64_t now = 5000;
-    std::uint64_t TickMs() override { return now; }
-};
-
-class FakeClipboard : public IClipboard {
-  public:
-    std::string text;
-    bool holdsText = false;
-    bool usable = true;
-    int clears = 0;
-
-    bool SetText(const std::string& t) override {
-        if (!usable) return false;
-        text = t;
-        holdsText = true;
-        return true;
-    }
-    bool GetText(std::string* t) override {
-        if (!usable || !holdsText) return false;
-        *t = text;
-        return true;
-    }
-    bool Clear() override {
-        if (!usable) return false;
-        ++clears;
-        text.clear();
-        holdsText = false;
-        return true;
-    }
-    // The user copies something in another program.
-    void UserCopies(const std::string& t) {
-        text = t;
-        holdsText = true;
-    }
-};
-
 class ClipboardClearing : public ::testing::Test {
   protected:
-    FakeClock clock;
-    FakeClipboard clipboard;
+    test::FakeClock clock;
+    test::FakeClipboard clipboard;
     test::ScriptedPrompt prompt;
     CClipboardClearer clearer{clipboard, clock};
 };
@@ -113,9 +76,32 @@ TEST_F(ClipboardClearing, ZeroSecondsClearsAtTheNextTick) {
     clearer.CopyText("now", prompt);
     EXPECT_TRUE(clearer.CheckClipboard(0));
     EXPECT_FALSE(clipboard.holdsText);
-    EXPECT_EQ(ClipboardTimerPeriodMs(0), 30000);
-    EXPECT_EQ(ClipboardTimerPeriodMs(7), 7000);
-    EXPECT_GT(ClipboardTimerPeriodMs(4000000000u), 0);  // never wraps to a negative period
+}
+
+TEST_F(ClipboardClearing, PrimarySelectionIsClearedByTheSameRule) {
+    int pendingCalls = 0;
+    clearer.onPending = [&] { ++pendingCalls; };
+    clearer.CopyText("s3cret", prompt);
+    EXPECT_EQ(pendingCalls, 1);
+    // The text was also selected somewhere, or a clipboard manager mirrored it.
+    clipboard.primary = {"s3cret", true};
+    clock.now += 30000;
+    EXPECT_TRUE(clearer.CheckClipboard(30));
+    EXPECT_FALSE(clipboard.board.holdsText);
+    EXPECT_FALSE(clipboard.primary.holdsText);
+
+    // The user's own selection stays; so does the clipboard's new text.
+    clearer.CopyText("s3cret", prompt);
+    clipboard.primary = {"selected by hand", true};
+    clipboard.UserCopies("copied by hand");
+    EXPECT_FALSE(clearer.ClearNow());
+    EXPECT_EQ(clipboard.primary.text, "selected by hand");
+    EXPECT_EQ(clipboard.text, "copied by hand");
+
+    // Ending the program clears a pending copy at once, whatever the delay.
+    clearer.CopyText("s3cret", prompt);
+    EXPECT_TRUE(clearer.ClearNow());
+    EXPECT_FALSE(clearer.IsPending());
 }
 
 TEST_F(ClipboardClearing, TextFromAWindowsFileIsRecognisedAfterConversion) {

@@ -17,10 +17,49 @@ struct ExpectedPicture {
 
 // Every resource number the windows ask for, with the size the windows are laid out for.
 const std::vector<ExpectedPicture> kEveryPicture = {
-    {128, 32, 32}, {296, 32, 32}, {283, 16, 16}, {284, 16, 16}, {220, 160, 120},
-    {139, 48, 48}, {182, 16, 16}, {181, 16, 16}, {238, 16, 16}, {185, 16, 16},
-    {183, 16, 16}, {184, 16, 16}, {256, 16, 16}, {257, 16, 16}, {258, 16, 16},
-    {259, 16, 16}, {260, 16, 16}, {261, 16, 16}, {214, 16, 16}, {215, 16, 16}};
+    {128, 32, 32},
+    {296, 32, 32},
+    {283, 16, 16},
+    {284, 16, 16},
+    {220, 160, 120},
+    {139, 48, 48},
+    {182, 16, 16},
+    {181, 16, 16},
+    {238, 16, 16},
+    {185, 16, 16},
+    {183, 16, 16},
+    {184, 16, 16},
+    {256, 16, 16},
+    {257, 16, 16},
+    {258, 16, 16},
+    {259, 16, 16},
+    {260, 16, 16},
+    {261, 16, 16},
+    {214, 16, 16},
+    {215, 16, 16},
+    // The quick-access dialog: backgrounds, buttons skinned and plain, pins, the notes icon.
+    {221, 200, 250},
+    {333, 200, 250},
+    {166, 24, 24},
+    {132, 24, 24},
+    {193, 24, 24},
+    {187, 24, 24},
+    {188, 24, 24},
+    {186, 24, 24},
+    {189, 24, 24},
+    {190, 24, 24},
+    {191, 24, 24},
+    {168, 24, 24},
+    {131, 24, 24},
+    {312, 24, 24},
+    {313, 24, 24},
+    {330, 24, 24},
+    {332, 24, 24},
+    {334, 24, 24},
+    {314, 24, 24},
+    {292, 24, 24},
+    {289, 24, 24},
+    {305, 16, 16}};
 
 // A picture shows something and lets the background through somewhere: it has both opaque and
 // transparent pixels, and the transparency survived into the bitmap.
@@ -99,7 +138,7 @@ TEST(Artwork, NamedPicturesAreTheNumberedOnes) {
 }
 
 TEST(Artwork, UnknownNumbersAndFieldsGiveInvalidPictures) {
-    for (int id : {0, -1, 1, 127, 129, 180, 186, 216, 255, 262, 285, 295, 297, INT_MAX, INT_MIN}) {
+    for (int id : {0, -1, 1, 127, 129, 180, 200, 216, 255, 262, 285, 295, 297, INT_MAX, INT_MIN}) {
         SCOPED_TRACE(id);
         EXPECT_FALSE(vk::art::ArtworkById(id).IsOk());
     }

@@ -4,24 +4,24 @@
 #include <wx/display.h>
 #include <wx/menu.h>
 
+#include "core/app/command_ids.h"
 #include "core/settings/memory_settings_storage.h"
 #include "gui/app/app_context.h"
-#include "core/app/command_ids.h"
 #include "gui/app/main_window.h"
 #include "gui/app/modified_status_bar.h"
 #include "gui/editor/folder_tree_ctrl.h"
 #include "gui/editor/password_editor_dlg.h"
 #include "gui/ui/wx_date_format.h"
+#include "tests/gui/test_app_context.h"
 #include "tests/support/mem_file_system.h"
-#include "tests/support/null_services.h"
 #include "tests/support/scripted_prompt.h"
 
 namespace vk {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected test::TestAppContext {
   protected:
-    MainWindowTest() : context(storage, fs, prompt, dates, clipboard, clock, "/prog/") {
+    MainWindowTest() {
         context.quit = [this] { ++quits; };
         context.trayIconShown = [this] { return trayShown; };
     }
@@ -49,13 +49,6 @@ class MainWindowTest : public ::testing::Test {
     }
     wxMenuItem* Item(int id) { return window->GetMenuBar()->FindItem(cmd::WxId(id)); }
 
-    CMemorySettingsStorage storage;
-    test::MemFileSystem fs;
-    test::ScriptedPrompt prompt;
-    CWxDateFormat dates;
-    test::NullClipboard clipboard;
-    test::NullClock clock;
-    CAppContext context;
     CMainWindow* window = nullptr;
     bool trayShown = false;
     int quits = 0;

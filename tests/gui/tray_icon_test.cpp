@@ -7,7 +7,7 @@
 
 #include "core/app/command_ids.h"
 #include "gui/app/tray_icon_wnd.h"
-#include "tests/support/child_process.h"
+#include "tests/support/desktop_session.h"
 
 namespace vk {
 namespace {
@@ -70,9 +70,8 @@ TEST(TrayIcon, ShownOnlyWhereATrayHostRuns) {
         EXPECT_FALSE(tray.AddIcon());
         EXPECT_FALSE(tray.IsShown());
     }
-    if (access("/usr/bin/trayer", X_OK) != 0) GTEST_SKIP() << "trayer is not installed";
-    test::ChildProcess host({"/usr/bin/trayer", "--edge", "top", "--align", "right",
-                             "--SetDockType", "true", "--width", "10", "--height", "24"});
+    test::TrayHostForTest host;
+    if (!host.Running()) GTEST_SKIP() << "no tray host could be started";
     const auto end = std::chrono::steady_clock::now() + 20s;
     while (!CTrayIconWnd::IsAvailable() && std::chrono::steady_clock::now() < end)
         std::this_thread::sleep_for(50ms);

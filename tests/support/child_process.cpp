@@ -10,14 +10,14 @@
 
 namespace vk::test {
 
-ChildProcess::ChildProcess(const std::vector<std::string>& argv) {
-    int out[2];
-    if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::string& input) {
+    int out[2], in[2];
+    if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(in, O_CLOEXEC) != 0)
+        throw std::runtime_error("pipe failed");
     pid_ = ::fork();
     if (pid_ < 0) throw std::runtime_error("fork failed");
     if (pid_ == 0) {
-        const int devNull = ::open("/dev/null", O_RDONLY);
-        ::dup2(devNull, 0);
+        ::dup2(in[0], 0);
         ::dup2(out[1], 1);
         std::vector<char*> args;
         for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
@@ -26,6 +26,10 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv) {
         ::_exit(127);
     }
     ::close(out[1]);
+    ::close(in[0]);
+    if (!input.empty() && ::write(in[1], input.data(), input.size()) < 0)
+        throw std::runtime_error("write failed");
+    ::close(in[1]);
     out_ = out[0];
 }
 

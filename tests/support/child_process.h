@@ -14,7 +14,8 @@ namespace vk::test {
 // hanging it; the limits are never what a test checks.
 class ChildProcess {
   public:
-    explicit ChildProcess(const std::vector<std::string>& argv);
+    // `input` (short: it must fit the pipe) is its whole standard input.
+    explicit ChildProcess(const std::vector<std::string>& argv, const std::string& input = "");
     ~ChildProcess();  // kills the program if it still runs
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

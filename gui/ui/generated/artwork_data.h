@@ -28,5 +28,20 @@ extern const unsigned char kArt_field_account[396];
 extern const unsigned char kArt_field_phone[268];
 extern const unsigned char kArt_field_date_assigned[440];
 extern const unsigned char kArt_field_date_expires[485];
+extern const unsigned char kArt_notes_16[304];
+extern const unsigned char kArt_qa_back_skin[3042];
+extern const unsigned char kArt_qa_back_plain[2118];
+extern const unsigned char kArt_qa_pin_in[565];
+extern const unsigned char kArt_qa_pin_out[622];
+extern const unsigned char kArt_qa_skin_search[1267];
+extern const unsigned char kArt_qa_plain_search[456];
+extern const unsigned char kArt_qa_skin_copy[927];
+extern const unsigned char kArt_qa_plain_copy[221];
+extern const unsigned char kArt_qa_skin_paste[1032];
+extern const unsigned char kArt_qa_plain_paste[417];
+extern const unsigned char kArt_qa_skin_editor[888];
+extern const unsigned char kArt_qa_plain_editor[219];
+extern const unsigned char kArt_qa_skin_close[1133];
+extern const unsigned char kArt_qa_plain_close[269];
 
 }  // namespace vk::art_data

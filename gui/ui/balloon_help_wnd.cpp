@@ -1,0 +1,218 @@
+#include "gui/ui/balloon_help_wnd.h"
+
+#include <wx/dcbuffer.h>
+#include <wx/display.h>
+#include <wx/graphics.h>
+#include <wx/settings.h>
+#include <wx/textwrapper.h>
+
+#include <memory>
+
+#include "gui/ui/wx_text.h"
+
+namespace vk {
+namespace {
+
+constexpr int kTimerId = 1;
+constexpr int kMaxContentWidth = 320;  // wider text is broken into lines at word breaks
+constexpr int kHoverWidth = 3;         // how far the pointer may wander, where asked to stay
+
+// Breaks text into lines no wider than `width` pixels.
+class Wrapper : public wxTextWrapper {
+  public:
+    wxString Wrap(wxWindow* win, const wxString& text, int width) {
+        result_.clear();
+        wxTextWrapper::Wrap(win, text, width);
+        return result_;
+    }
+
+  protected:
+    void OnOutputLine(const wxString& line) override { result_ += line; }
+    void OnNewLine() override { result_ += '\n'; }
+
+  private:
+    wxString result_;
+};
+
+wxFont TitleFont() {
+    wxFont font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    font.SetWeight(wxFONTWEIGHT_BOLD);
+    return font;
+}
+
+PixelSize Measure(wxWindow* win, const wxString& text, const wxFont& font) {
+    if (text.empty()) return {};
+    int w = 0, h = 0;
+    wxClientDC dc(win);
+    dc.SetFont(font);
+    dc.GetMultiLineTextExtent(text, &w, &h);
+    return {w, h};
+}
+
+// The button events a balloon can close on.
+bool EventOf(wxEventType type, BalloonEvent* event) {
+    static const std::pair<wxEventType, BalloonEvent> kEvents[] = {
+        {wxEVT_LEFT_DOWN, BalloonEvent::kLeftDown},     {wxEVT_LEFT_UP, BalloonEvent::kLeftUp},
+        {wxEVT_MIDDLE_DOWN, BalloonEvent::kMiddleDown}, {wxEVT_MIDDLE_UP, BalloonEvent::kMiddleUp},
+        {wxEVT_RIGHT_DOWN, BalloonEvent::kRightDown},   {wxEVT_RIGHT_UP, BalloonEvent::kRightUp},
+        {wxEVT_KEY_DOWN, BalloonEvent::kKeyDown},
+    };
+    for (const auto& [t, e] : kEvents) {
+        if (t == type) {
+            *event = e;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+CBalloonHelpWnd* CBalloonHelpWnd::Create(wxWindow* owner, const std::string& title,
+                                         const std::string& content, const wxPoint& anchor,
+                                         const wxBitmap& icon, std::uint32_t options,
+                                         int timeoutMs) {
+    return new CBalloonHelpWnd(owner, title, content, anchor, icon, options, timeoutMs);
+}
+
+CBalloonHelpWnd* CBalloonHelpWnd::Launch(wxWindow* owner, const std::string& title,
+                                         const std::string& content, const wxPoint& anchor,
+                                         const wxBitmap& icon, std::uint32_t options,
+                                         int timeoutMs) {
+    CBalloonHelpWnd* balloon = Create(owner, title, content, anchor, icon, options, timeoutMs);
+    balloon->ShowWithoutActivating();
+    return balloon;
+}
+
+CBalloonHelpWnd::CBalloonHelpWnd(wxWindow* owner, const std::string& title,
+                                 const std::string& content, const wxPoint& anchor,
+                                 const wxBitmap& icon, std::uint32_t options, int timeoutMs)
+    : wxFrame(owner, wxID_ANY, ToWx(title), wxDefaultPosition, wxDefaultSize,
+              wxBORDER_NONE | wxFRAME_SHAPED | wxFRAME_NO_TASKBAR | wxFRAME_TOOL_WINDOW |
+                  wxFRAME_FLOAT_ON_PARENT | ((options & balloon::kTopmost) ? wxSTAY_ON_TOP : 0)),
+      title_(ToWx(title)),
+      icon_(icon),
+      anchor_(anchor),
+      options_(options),
+      timeoutMs_(timeoutMs),
+      timer_(this, kTimerId),
+      openedAt_(wxGetMousePosition()) {
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+    content_ = Wrapper().Wrap(this, ToWx(content), FromDIP(kMaxContentWidth));
+    Place();
+    Bind(wxEVT_PAINT, &CBalloonHelpWnd::OnPaint, this);
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { React(BalloonAction::kClose); }, kTimerId);
+    Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& e) {
+        // The close button in the top right corner.
+        const wxRect button(layout_.closeButtonAt.x, layout_.closeButtonAt.y, FromDIP(12),
+                            FromDIP(12));
+        if ((options_ & balloon::kShowCloseButton) && button.Contains(e.GetPosition()))
+            React(BalloonAction::kClose);
+        e.Skip();
+    });
+    if (timeoutMs_ > 0) timer_.StartOnce(timeoutMs_);
+    wxEvtHandler::AddFilter(this);
+}
+
+CBalloonHelpWnd::~CBalloonHelpWnd() {
+    wxEvtHandler::RemoveFilter(this);
+    timer_.Stop();
+}
+
+void CBalloonHelpWnd::Place() {
+    BalloonContent c;
+    if (icon_.IsOk()) c.icon = {icon_.GetWidth(), icon_.GetHeight()};
+    if (options_ & balloon::kShowCloseButton) c.closeButton = {FromDIP(12), FromDIP(12)};
+    c.title = Measure(this, title_, TitleFont());
+    c.content = Measure(this, content_, GetFont());
+    int display = wxDisplay::GetFromPoint(anchor_);
+    const wxRect area =
+        wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea();
+    layout_ =
+        LayOutBalloon(c, {anchor_.x, anchor_.y},
+                      {area.GetLeft(), area.GetTop(), area.GetRight() + 1, area.GetBottom() + 1});
+    SetSize(layout_.window.left, layout_.window.top, layout_.window.Width(),
+            layout_.window.Height());
+    wxGraphicsPath shape = wxGraphicsRenderer::GetDefaultRenderer()->CreatePath();
+    shape.AddRoundedRectangle(layout_.body.left, layout_.body.top, layout_.body.Width(),
+                              layout_.body.Height(), kBalloonCornerDiameter / 2.0);
+    shape.MoveToPoint(layout_.tail[0].x, layout_.tail[0].y);
+    shape.AddLineToPoint(layout_.tail[1].x, layout_.tail[1].y);
+    shape.AddLineToPoint(layout_.tail[2].x, layout_.tail[2].y);
+    shape.CloseSubpath();
+    SetShape(shape);
+}
+
+void CBalloonHelpWnd::OnPaint(wxPaintEvent&) {
+    wxAutoBufferedPaintDC dc(this);
+    const wxColour back = wxSystemSettings::GetColour(wxSYS_COLOUR_INFOBK);
+    const wxColour ink = wxSystemSettings::GetColour(wxSYS_COLOUR_INFOTEXT);
+    dc.SetBackground(wxBrush(back));
+    dc.Clear();
+    const BalloonLayout& l = layout_;
+    std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(dc));
+    if (gc) {
+        // The body's outline, then the tail over it so that no line divides the two.
+        gc->SetPen(wxPen(ink));
+        gc->SetBrush(wxBrush(back));
+        gc->DrawRoundedRectangle(l.body.left, l.body.top, l.body.Width() - 1, l.body.Height() - 1,
+                                 kBalloonCornerDiameter / 2.0);
+        wxPoint2DDouble tail[3];
+        for (int i = 0; i < 3; ++i) tail[i] = wxPoint2DDouble(l.tail[i].x, l.tail[i].y);
+        gc->SetPen(*wxTRANSPARENT_PEN);
+        gc->DrawLines(3, tail);
+        gc->SetPen(wxPen(ink));
+        gc->StrokeLine(tail[0].m_x, tail[0].m_y, tail[1].m_x, tail[1].m_y);
+        gc->StrokeLine(tail[1].m_x, tail[1].m_y, tail[2].m_x, tail[2].m_y);
+    }
+    if (icon_.IsOk()) dc.DrawBitmap(icon_, l.iconAt.x, l.iconAt.y, true);
+    dc.SetTextForeground(ink);
+    dc.SetFont(TitleFont());
+    dc.DrawText(title_, l.titleAt.x, l.titleAt.y);
+    dc.SetFont(GetFont());
+    dc.DrawText(content_, l.contentAt.x, l.contentAt.y);
+    if (options_ & balloon::kShowCloseButton) {
+        const int x = l.closeButtonAt.x, y = l.closeButtonAt.y, s = FromDIP(12) - 3;
+        dc.SetPen(wxPen(ink, 2));
+        dc.DrawLine(x + 2, y + 2, x + s, y + s);
+        dc.DrawLine(x + s, y + 2, x + 2, y + s);
+    }
+}
+
+int CBalloonHelpWnd::FilterEvent(wxEvent& event) {
+    if (closing_) return Event_Skip;
+    const wxEventType type = event.GetEventType();
+    BalloonEvent which;
+    if (EventOf(type, &which)) {
+        React(BalloonReaction(options_, which));
+    } else if (type == wxEVT_MOTION) {
+        const wxPoint now = wxGetMousePosition();
+        React(BalloonReactionToMove(options_, {openedAt_.x, openedAt_.y}, {now.x, now.y},
+                                    kHoverWidth));
+    }
+    return Event_Skip;
+}
+
+void CBalloonHelpWnd::React(BalloonAction action) {
+    if (action == BalloonAction::kStartTimeout) {
+        timer_.StartOnce(timeoutMs_ > 0 ? timeoutMs_ : 1);
+    } else if (action == BalloonAction::kClose && !closing_) {
+        closing_ = true;
+        timer_.Stop();
+        Hide();
+        Destroy();  // deleted once the events on their way to it are handled
+    }
+}
+
+void CBalloonHelpWnd::Close() {
+    if (!(options_ & balloon::kDelayClose)) {
+        React(BalloonAction::kClose);
+        return;
+    }
+    options_ &= ~(balloon::kMouseCloseBits | balloon::kDelayClose);
+    React(BalloonAction::kStartTimeout);
+}
+
+}  // namespace vk

@@ -1,0 +1,12 @@
+#pragma once
+#include <cstdint>
+
+class wxWindow;
+
+namespace vk {
+
+// The X11 window id of a top-level window, for the desktop services that activate windows;
+// 0 where the window is not (yet) an X11 window.
+std::uint64_t NativeWindowId(wxWindow* window);
+
+}  // namespace vk
