@@ -21,6 +21,13 @@ std::optional<std::int64_t> CMemorySettingsStorage::ReadNumber(const std::string
     return ParseStoredNumber(*text);
 }
 
+std::optional<std::vector<std::uint8_t>> CMemorySettingsStorage::ReadBytes(
+    const std::string& name) {
+    auto text = ReadText(name);
+    if (!text) return std::nullopt;
+    return std::vector<std::uint8_t>(text->begin(), text->end());
+}
+
 bool CMemorySettingsStorage::WriteText(const std::string& name, const std::string& value) {
     if (!writable) return false;
     values[name] = value;
@@ -30,6 +37,11 @@ bool CMemorySettingsStorage::WriteText(const std::string& name, const std::strin
 
 bool CMemorySettingsStorage::WriteNumber(const std::string& name, std::uint32_t value) {
     return WriteText(name, std::to_string(value));
+}
+
+bool CMemorySettingsStorage::WriteBytes(const std::string& name,
+                                        const std::vector<std::uint8_t>& value) {
+    return WriteText(name, std::string(value.begin(), value.end()));
 }
 
 bool CMemorySettingsStorage::Commit() {

@@ -24,9 +24,12 @@ class CMemorySettingsStorage : public ISettingsStorage {
     bool HasValue(const std::string& name) override;
     std::optional<std::string> ReadText(const std::string& name) override;
     std::optional<std::int64_t> ReadNumber(const std::string& name) override;
+    // Bytes are kept as they are, one character each.
+    std::optional<std::vector<std::uint8_t>> ReadBytes(const std::string& name) override;
     bool OpenForWrite() override { return writable; }
     bool WriteText(const std::string& name, const std::string& value) override;
     bool WriteNumber(const std::string& name, std::uint32_t value) override;
+    bool WriteBytes(const std::string& name, const std::vector<std::uint8_t>& value) override;
     bool Commit() override;
 };
 

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vk {
 
@@ -20,11 +21,21 @@ class ISettingsStorage {
     // The stored number; nothing when the value is missing or is not a number. A 32-bit
     // value comes back unsigned; a value kept as text may hold anything a 64-bit number can.
     virtual std::optional<std::int64_t> ReadNumber(const std::string& name) = 0;
+    // A binary value (the toolbar's layout); nothing when it is missing or holds no bytes.
+    virtual std::optional<std::vector<std::uint8_t>> ReadBytes(const std::string& name) {
+        (void)name;
+        return std::nullopt;
+    }
 
     // Creates or opens the settings for writing; false when they cannot be written.
     virtual bool OpenForWrite() = 0;
     virtual bool WriteText(const std::string& name, const std::string& value) = 0;
     virtual bool WriteNumber(const std::string& name, std::uint32_t value) = 0;
+    virtual bool WriteBytes(const std::string& name, const std::vector<std::uint8_t>& value) {
+        (void)name;
+        (void)value;
+        return false;
+    }
     // Makes everything written so far last; false when it could not be kept.
     virtual bool Commit() = 0;
 };

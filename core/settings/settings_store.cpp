@@ -274,4 +274,16 @@ int CSettingsStore::SaveSplitter(const char* name, const WindowRect& rect) {
     return Save([&] { return storage_.WriteText(name, FormatWindowPosition(rect)); });
 }
 
+std::optional<ToolbarLayout> CSettingsStore::LoadToolbarLayout() {
+    if (!storage_.OpenForRead()) return std::nullopt;
+    const auto bytes = storage_.ReadBytes(kToolbarLayoutName);
+    if (!bytes) return std::nullopt;
+    return DecodeToolbarLayout(*bytes);
+}
+
+int CSettingsStore::SaveToolbarLayout(const ToolbarLayout& layout) {
+    return Save(
+        [&] { return storage_.WriteBytes(kToolbarLayoutName, EncodeToolbarLayout(layout)); });
+}
+
 }  // namespace vk

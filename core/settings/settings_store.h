@@ -7,6 +7,7 @@
 #include "core/settings/settings_storage.h"
 #include "core/settings/window_position.h"
 #include "core/shell/user_prompt.h"
+#include "core/ui/toolbar_layout.h"
 
 namespace vk {
 
@@ -52,6 +53,10 @@ class CSettingsStore {
     // window position is.
     std::optional<WindowRect> LoadSplitter(const char* name);
     int SaveSplitter(const char* name, const WindowRect& rect);
+
+    // The toolbar's saved layout; nothing when none is stored or it cannot be read.
+    std::optional<ToolbarLayout> LoadToolbarLayout();
+    int SaveToolbarLayout(const ToolbarLayout& layout);
 
   private:
     std::optional<std::string> Text(const std::string& name);

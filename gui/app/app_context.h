@@ -66,9 +66,6 @@ class CAppContext {
     // Column names, sets or category names changed: the editor rebuilds its columns and
     // shows its folder again.
     std::function<void()> editorSettingsChanged = [] {};
-
-    // The help topic F1 opens: the page or dialog in front sets it; 0 for the default topic.
-    int helpContext = 0;
 };
 
 }  // namespace vk

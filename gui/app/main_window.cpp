@@ -8,9 +8,10 @@
 #include "core/shell/file_names.h"
 #include "core/shell/text_rules.h"
 #include "gui/app/app_context.h"
+#include "gui/app/component_commands.h"
 #include "gui/app/main_menu.h"
+#include "gui/app/main_toolbar.h"
 #include "gui/app/modified_status_bar.h"
-#include "gui/app/welcome_dlg.h"
 #include "gui/editor/folder_tree_ctrl.h"
 #include "gui/editor/password_editor_dlg.h"
 #include "gui/tools/generator_commands.h"
@@ -36,6 +37,7 @@ CMainWindow::CMainWindow(CAppContext& context)
     editor_->onStoreStateChanged = [this] { RefreshState(); };
     AddCommands();
     BuildMenus();
+    toolbar_ = std::make_unique<CMainToolbar>(*this, commands_, context_);
 
     SetClientSize(FromDIP(wxSize(880, 560)));
     SetMinSize(GetSize());
@@ -77,10 +79,7 @@ void CMainWindow::AddCommands() {
     });
     commands_.Add(cmd::kMasterPassword, [files] { files()->ChangeMasterPassword(); });
     editor_->AddCommands(commands_);
-    commands_.Add(cmd::kAbout, [this] {
-        CAboutDlg about(this);
-        about.ShowModal();
-    });
+    AddComponentCommands(commands_, context_, *this);
     commands_.Add(cmd::kExit, [this] {
         exitRequested_ = true;
         Close();
@@ -164,6 +163,7 @@ void CMainWindow::ScheduleFirstLoad() {
         editor_->RunFirstLoad();
         RefreshState();
         context_.rebuildQuickAccess();
+        ShowStartupTip(*this, context_);
     });
 }
 

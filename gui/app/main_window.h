@@ -1,6 +1,8 @@
 #pragma once
 #include <wx/frame.h>
 
+#include <memory>
+
 #include "core/app/main_window_rules.h"
 #include "gui/app/command_table.h"
 #include "gui/app/main_menu.h"
@@ -10,6 +12,7 @@ class wxMenu;
 namespace vk {
 
 class CAppContext;
+class CMainToolbar;
 class CModifiedStatusBar;
 class CPasswordEditorDlg;
 
@@ -24,6 +27,7 @@ class CMainWindow : public wxFrame {
     CModifiedStatusBar* StatusBar() { return statusBar_; }
     // The commands of the menus, accelerators and toolbar.
     CCommandTable& Commands() { return commands_; }
+    CMainToolbar* Toolbar() { return toolbar_.get(); }
 
     // Title, modified indicator and menu states after any change of the file.
     void RefreshState();
@@ -60,6 +64,7 @@ class CMainWindow : public wxFrame {
     CModifiedStatusBar* statusBar_ = nullptr;
     CCommandTable commands_;
     MainMenu menu_;
+    std::unique_ptr<CMainToolbar> toolbar_;
     bool exitRequested_ = false;
     bool firstLoadDone_ = false;
 };

@@ -6,15 +6,18 @@
 #include "core/app/command_line.h"
 #include "core/shell/file_names.h"
 #include "core/shell/startup_entry.h"
+#include "gui/app/about_dlg.h"
 #include "gui/app/app_context.h"
 #include "gui/app/main_window.h"
 #include "gui/app/modal_dialogs.h"
 #include "gui/app/tray_icon_wnd.h"
-#include "gui/app/welcome_dlg.h"
+#include "gui/app/about_dlg.h"
 #include "gui/editor/password_editor_dlg.h"
 #include "gui/quickaccess/quick_access.h"
 #include "gui/store/gui_user_prompt.h"
 #include "gui/store/select_password_dlg.h"
+#include "gui/ui/help_book.h"
+#include "gui/ui/skin.h"
 #include "gui/ui/wx_date_format.h"
 #include "platform/posix_file_system.h"
 #include "platform/program_folder.h"
@@ -87,6 +90,7 @@ bool CPasswordApp::OnInit() {
     CAppContext& c = *context_;
     c.settingsStore.LoadSettings(c.settings);
     c.settingsStore.LoadRecentFiles(c.settings);
+    skin::SetEnabled(c.settings.skinDialog);
     c.store.filePath = c.settings.lastFile;
     c.store.encrypted = c.settings.encryptFiles;
     c.updateStartupEntry = [this] {
@@ -104,7 +108,11 @@ bool CPasswordApp::OnInit() {
     c.quickAccessChanged = [this] { quickAccess_->RequestRefresh(); };
     c.rebuildQuickAccess = [this] { quickAccess_->RebuildNow(); };
     c.applyTransparency = [this] { quickAccess_->ApplyTransparency(); };
-    c.applySkin = [this] { quickAccess_->ApplySkin(); };
+    c.applySkin = [this] {
+        // Dialogs opened from now on, and the quick-access dialog at once.
+        skin::SetEnabled(context_->settings.skinDialog);
+        quickAccess_->ApplySkin();
+    };
     c.jumpToRecord = [this](int folder, int record, int slot) {
         JumpToRecord(folder, record, slot);
     };
@@ -320,6 +328,7 @@ int CPasswordApp::OnRun() {
 int CPasswordApp::OnExit() {
     clipboardTimer_.Stop();
     quickAccess_.reset();
+    CloseHelp();
     tray_.reset();
     instance_.reset();
     return wxApp::OnExit();

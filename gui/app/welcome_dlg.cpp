@@ -10,10 +10,6 @@
 #include "gui/ui/artwork.h"
 #include "gui/ui/wx_text.h"
 
-#ifndef VK_VERSION
-#define VK_VERSION "3.0.0"
-#endif
-
 namespace vk {
 namespace {
 
@@ -39,14 +35,6 @@ CWelcomeDlg::CWelcomeDlg(wxWindow* parent)
         new wxStaticText(this, wxID_ANY, ToWx(FormatText(msg::kWelcomeFormat, msg::kProgramName)));
     text->Wrap(FromDIP(300));
     LayOut(this, art::WelcomePicture(), text);
-}
-
-CAboutDlg::CAboutDlg(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, wxString("About ") + msg::kProgramName) {
-    auto* text =
-        new wxStaticText(this, wxID_ANY, wxString(msg::kProgramName) + "\nVersion " + VK_VERSION);
-    text->SetFont(text->GetFont().Scale(1.2f));
-    LayOut(this, art::ProgramIcon(48), text);
 }
 
 }  // namespace vk

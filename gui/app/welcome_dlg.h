@@ -9,10 +9,4 @@ class CWelcomeDlg : public wxDialog {
     explicit CWelcomeDlg(wxWindow* parent);
 };
 
-// The program's name, version and icon.
-class CAboutDlg : public wxDialog {
-  public:
-    explicit CAboutDlg(wxWindow* parent);
-};
-
 }  // namespace vk

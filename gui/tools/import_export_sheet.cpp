@@ -54,7 +54,6 @@ CImportExportPropSheet::CImportExportPropSheet(wxWindow* parent, CAppContext& co
     pickFile = [this](wxWindow* window, ExchangeFile kind) {
         return PickExchangeFile(window, kind, context_.programFolder);
     };
-    context_.helpContext = kExportHelpContext;
     tabs_ = new wxNotebook(this, wxID_ANY);
     export_ = new CExportPage(tabs_, context_, pickFile);
     import_ = new CImportPage(tabs_, context_, pickFile);
@@ -88,17 +87,14 @@ CImportExportPropSheet::CImportExportPropSheet(wxWindow* parent, CAppContext& co
     LayOut(content, buttons);
 }
 
-CImportExportPropSheet::~CImportExportPropSheet() {
-    context_.helpContext = 0;
-}
+CImportExportPropSheet::~CImportExportPropSheet() = default;
 
 bool CImportExportPropSheet::Imported() const {
     return import_->Imported();
 }
 
 void CImportExportPropSheet::SetHelpContext() {
-    context_.helpContext =
-        tabs_->GetCurrentPage() == import_ ? kImportHelpContext : kExportHelpContext;
+    SetHelpTopic(tabs_->GetCurrentPage() == import_ ? kImportHelpContext : kExportHelpContext);
 }
 
 CExportWarningDlg::CExportWarningDlg(wxWindow* parent)

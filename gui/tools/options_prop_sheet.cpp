@@ -45,7 +45,7 @@ COptionsPropSheet::COptionsPropSheet(wxWindow* parent, CAppContext& context)
     auto* content = new wxBoxSizer(wxVERTICAL);
     content->Add(book_, 1, wxEXPAND);
     LayOut(content, MakeButtons(wxOK | wxCANCEL));
-    context_.helpContext = Page(0)->HelpContext();
+    SetHelpTopic(Page(0)->HelpContext());
     Page(0)->FirstControl()->SetFocus();
 
     Bind(wxEVT_CHAR_HOOK, &COptionsPropSheet::OnCharHook, this);
@@ -56,9 +56,7 @@ COptionsPropSheet::COptionsPropSheet(wxWindow* parent, CAppContext& context)
         wxEVT_BUTTON, [this](wxCommandEvent&) { Cancel(); }, wxID_CANCEL);
 }
 
-COptionsPropSheet::~COptionsPropSheet() {
-    context_.helpContext = 0;
-}
+COptionsPropSheet::~COptionsPropSheet() = default;
 
 CPreferencesPage* COptionsPropSheet::Preferences() const {
     return static_cast<CPreferencesPage*>(Page(0));
@@ -81,7 +79,7 @@ void COptionsPropSheet::ShowPage(int index) {
 void COptionsPropSheet::FocusCurrentPage() {
     const int current = book_->GetSelection();
     if (current == wxNOT_FOUND) return;
-    context_.helpContext = Page(current)->HelpContext();
+    SetHelpTopic(Page(current)->HelpContext());
     Page(current)->FirstControl()->SetFocus();
 }
 

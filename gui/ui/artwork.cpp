@@ -242,6 +242,10 @@ wxBitmap ButtonBitmap(int command) {
     return wxBitmap();
 }
 
+wxBitmap PngBitmap(const unsigned char* bytes, std::size_t size) {
+    return Decode(Png{bytes, size});
+}
+
 wxBitmap ArtworkById(int resourceId) {
     for (const NumberedPicture& picture : kPictures) {
         if (picture.id != resourceId) continue;

@@ -3,6 +3,7 @@
 #include <wx/icon.h>
 #include <wx/iconbndl.h>
 
+#include <cstddef>
 #include <vector>
 
 // The program's own pictures, compiled in (drawn in resources/art, made into code by
@@ -84,5 +85,8 @@ wxBitmap ButtonBitmap(int command);
 // 332, 334, 314 plain, pins 292 and 289) and the notes icon 305. The two icons come at 32x32, the
 // size dialogs and the large window icon show. An unknown id gives an invalid bitmap.
 wxBitmap ArtworkById(int resourceId);
+
+// A compiled-in PNG file as a bitmap, decoded on first use and kept like the pictures above.
+wxBitmap PngBitmap(const unsigned char* bytes, std::size_t size);
 
 }  // namespace vk::art

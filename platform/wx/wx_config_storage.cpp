@@ -92,6 +92,17 @@ std::optional<std::int64_t> CWxConfigStorage::ReadNumber(const std::string& name
     return ParseStoredNumber(Bytes(text));
 }
 
+std::optional<std::vector<std::uint8_t>> CWxConfigStorage::ReadBytes(const std::string& name) {
+    const wxString key = Wx(name);
+    if (!config_->HasEntry(key)) return std::nullopt;
+    // Text that is no base64 reads as no bytes at all.
+    wxLogNull quiet;
+    wxMemoryBuffer buffer;
+    if (!config_->Read(key, &buffer)) return std::nullopt;
+    const auto* data = static_cast<const std::uint8_t*>(buffer.GetData());
+    return std::vector<std::uint8_t>(data, data + buffer.GetDataLen());
+}
+
 bool CWxConfigStorage::OpenForWrite() {
 #if defined(__WINDOWS__)
     return true;
@@ -112,6 +123,12 @@ bool CWxConfigStorage::WriteNumber(const std::string& name, std::uint32_t value)
 #else
     return config_->Write(Wx(name), wxString::Format("%u", static_cast<unsigned>(value)));
 #endif
+}
+
+bool CWxConfigStorage::WriteBytes(const std::string& name, const std::vector<std::uint8_t>& value) {
+    wxMemoryBuffer buffer;
+    buffer.AppendData(value.data(), value.size());
+    return config_->Write(Wx(name), buffer);
 }
 
 bool CWxConfigStorage::Commit() {

@@ -29,9 +29,12 @@ class CWxConfigStorage : public ISettingsStorage {
     bool HasValue(const std::string& name) override;
     std::optional<std::string> ReadText(const std::string& name) override;
     std::optional<std::int64_t> ReadNumber(const std::string& name) override;
+    // A binary value of the toolkit: a registry binary value, base64 text in the file.
+    std::optional<std::vector<std::uint8_t>> ReadBytes(const std::string& name) override;
     bool OpenForWrite() override;
     bool WriteText(const std::string& name, const std::string& value) override;
     bool WriteNumber(const std::string& name, std::uint32_t value) override;
+    bool WriteBytes(const std::string& name, const std::vector<std::uint8_t>& value) override;
     bool Commit() override;
 
   private:

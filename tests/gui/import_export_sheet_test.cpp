@@ -10,6 +10,7 @@
 
 #include "core/app/command_ids.h"
 #include "gui/app/command_table.h"
+#include "gui/ui/help_book.h"
 #include "gui/tools/import_export_commands.h"
 #include "gui/tools/import_export_pages.h"
 #include "gui/tools/import_export_tree.h"
@@ -38,6 +39,7 @@ class ImportExportSheetTest : public ::testing::Test, protected test::TestAppCon
             picked.push_back(kind);
             return kind == ExchangeFile::kExport ? "/out.csv" : "/in.csv";
         };
+        sheet->Show();  // its help topic holds while it is on screen
         return sheet;
     }
     static void Click(wxWindow* window, int id) {
@@ -57,10 +59,11 @@ class ImportExportSheetTest : public ::testing::Test, protected test::TestAppCon
 
 TEST_F(ImportExportSheetTest, ImportPageListsArrowsAndOneTick) {
     context.settings.columnNames[kTitle] = "";
+    const int topicBefore = HelpContext().Current();
     auto sheet = Open(CImportExportPropSheet::kImportPage);
     EXPECT_EQ(sheet->GetTitle(), "Import/Export");
     EXPECT_EQ(sheet->Tabs()->GetSelection(), 1);
-    EXPECT_EQ(context.helpContext, 1012);
+    EXPECT_EQ(HelpContext().Current(), 1012);
     CImportPage* page = sheet->Import();
     ASSERT_EQ(page->FieldList()->GetCount(), 15u);
     EXPECT_EQ(page->FieldList()->GetString(0), "Skip field");
@@ -96,14 +99,14 @@ TEST_F(ImportExportSheetTest, ImportPageListsArrowsAndOneTick) {
     EXPECT_EQ(tree->TickedFolders(3), (std::vector<bool>{false, false, true}));
 
     sheet->Tabs()->SetSelection(0);
-    EXPECT_EQ(context.helpContext, 1018);
+    EXPECT_EQ(HelpContext().Current(), 1018);
     sheet.reset();
-    EXPECT_EQ(context.helpContext, 0);
+    EXPECT_EQ(HelpContext().Current(), topicBefore);
 }
 
 TEST_F(ImportExportSheetTest, ExportAndImportThroughThePages) {
     auto sheet = Open(CImportExportPropSheet::kExportPage);
-    EXPECT_EQ(context.helpContext, 1018);
+    EXPECT_EQ(HelpContext().Current(), 1018);
     CExportPage* out = sheet->Export();
     EXPECT_TRUE(out->FieldBox(kNotes)->GetValue());
     EXPECT_FALSE(out->FolderNames()->GetValue());

@@ -20,6 +20,7 @@
 #include "gui/tools/options_icon_picker.h"
 #include "gui/tools/options_ids.h"
 #include "gui/tools/options_prop_sheet.h"
+#include "gui/ui/help_book.h"
 #include "gui/ui/wx_date_format.h"
 #include "gui/ui/wx_text.h"
 #include "platform/wx/wx_config_storage.h"
@@ -113,7 +114,7 @@ class OptionsSheetTest : public ::testing::Test {
 TEST_F(OptionsSheetTest, CancelWritesNothingAndBringsTheProgramBack) {
     COptionsPropSheet& s = Open();
     EXPECT_EQ(s.Book()->GetPageText(2), "Column settings");
-    EXPECT_EQ(context->helpContext, 1010);
+    EXPECT_EQ(HelpContext().Current(), 1010);
     Toggle(wxStaticCast(s.FindWindow(optid::kShowTrayIcon), wxCheckBox));
     EXPECT_FALSE(context->settings.sysTrayIcon);
     EXPECT_EQ(applied["tray"], 1);  // at once, before OK

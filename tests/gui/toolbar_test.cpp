@@ -1,0 +1,252 @@
+// The main window's toolbar on the test display: its buttons, options and the window height
+// that follows them, Customize Toolbar, and layouts saved, restored and damaged.
+#include <gtest/gtest.h>
+#include <wx/choice.h>
+#include <wx/listctrl.h>
+#include <wx/menu.h>
+
+#include "core/app/command_ids.h"
+#include "core/settings/memory_settings_storage.h"
+#include "gui/app/app_context.h"
+#include "gui/app/main_toolbar.h"
+#include "gui/app/main_window.h"
+#include "gui/ui/customize_toolbar_dlg.h"
+#include "gui/ui/toolbar_ex.h"
+#include "gui/ui/wx_date_format.h"
+#include "tests/gui/modal_answer.h"
+#include "tests/support/mem_file_system.h"
+#include "tests/support/scripted_prompt.h"
+
+namespace vk {
+namespace {
+
+class NoClipboard : public IClipboard {
+  public:
+    bool SetText(const std::string&) override { return true; }
+    bool GetText(std::string*) override { return false; }
+    bool Clear() override { return true; }
+};
+
+class NoClock : public IClock {
+  public:
+    std::uint64_t TickMs() override { return 0; }
+};
+
+// Lets the window manager-free display settle sizes that change in steps.
+void Settle() {
+    for (int i = 0; i < 5; ++i) {
+        wxTheApp->Yield(true);
+        wxMilliSleep(20);
+    }
+}
+
+class ToolbarTest : public ::testing::Test {
+  protected:
+    ToolbarTest() : context(storage, fs, prompt, dates, clipboard, clock, "/prog/") {}
+    ~ToolbarTest() override {
+        if (window) window->Destroy();
+        wxTheApp->ProcessIdle();
+    }
+    CMainWindow& Open() {
+        window = new CMainWindow(context);
+        window->Show();
+        Settle();
+        return *window;
+    }
+    CMainToolbar& Toolbar() { return *window->Toolbar(); }
+    std::vector<int> ShownButtons() {
+        std::vector<int> shown;
+        for (int entry : Toolbar().Bar()->Shown())
+            if (entry != kToolbarSeparator) shown.push_back(entry);
+        return shown;
+    }
+    void Run(int command) {
+        wxCommandEvent event(wxEVT_MENU, cmd::WxId(command));
+        window->ProcessWindowEvent(event);
+        Settle();
+    }
+    void StoreLayout(const std::vector<std::uint8_t>& bytes) {
+        storage.values[kToolbarLayoutName] = std::string(bytes.begin(), bytes.end());
+    }
+
+    CMemorySettingsStorage storage;
+    test::MemFileSystem fs;
+    test::ScriptedPrompt prompt;
+    CWxDateFormat dates;
+    NoClipboard clipboard;
+    NoClock clock;
+    CAppContext context;
+    CMainWindow* window = nullptr;
+};
+
+TEST_F(ToolbarTest, DefaultButtonsShowOnlyForCommandsTheProgramHas) {
+    CMainWindow& w = Open();
+    ASSERT_TRUE(Toolbar().IsShown());
+    EXPECT_EQ(w.GetToolBar(), Toolbar().Bar());
+    for (int command : ShownButtons()) EXPECT_TRUE(w.Commands().Has(command)) << command;
+    const auto shown = ShownButtons();
+    EXPECT_EQ(std::vector<int>(shown.begin(), shown.begin() + 3),
+              (std::vector<int>{cmd::kNewFile, cmd::kOpenFile, cmd::kSave}));
+    EXPECT_EQ(shown.back(), cmd::kHelp);
+    // Tooltips say what the button does; Open carries the recent files' arrow.
+    wxToolBarToolBase* open = Toolbar().Bar()->FindById(cmd::WxId(cmd::kOpenFile));
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(open->GetShortHelp(), "Open a password file");
+    EXPECT_EQ(open->GetKind(), wxITEM_DROPDOWN);
+    // Without a file Save is gray, like its menu item.
+    Toolbar().Bar()->UpdateWindowUI(wxUPDATE_UI_FROMIDLE);
+    EXPECT_FALSE(Toolbar().Bar()->GetToolEnabled(cmd::WxId(cmd::kSave)));
+    EXPECT_TRUE(Toolbar().Bar()->GetToolEnabled(cmd::WxId(cmd::kNewFile)));
+    EXPECT_TRUE(Toolbar().Bar()->IsEnabled());
+}
+
+TEST_F(ToolbarTest, HeightChangesMoveTheWindowNotTheEditor) {
+    CMainWindow& w = Open();
+    const wxSize client = w.GetClientSize();
+    const int frameHeight = w.GetSize().y;
+    const int smallBar = Toolbar().Bar()->WantedHeight();
+
+    ToolbarLayout large = Toolbar().Layout();
+    large.iconOption = kLargeIcons;
+    large.textOption = kShowTextLabels;
+    Toolbar().Apply(large);
+    Settle();
+    const int largeBar = Toolbar().Bar()->WantedHeight();
+    EXPECT_GT(largeBar, smallBar);
+    EXPECT_EQ(w.GetSize().y, frameHeight + largeBar - smallBar);
+    EXPECT_EQ(w.GetClientSize(), client);
+    EXPECT_EQ(Toolbar().Bar()->GetToolBitmapSize().y, w.FromDIP(32));
+
+    // Hidden from the Tools menu: the window shrinks by the whole bar, and comes back.
+    Run(cmd::kShowToolbar);
+    EXPECT_FALSE(Toolbar().IsShown());
+    EXPECT_EQ(w.GetToolBar(), nullptr);
+    EXPECT_FALSE(context.settings.showToolbar);
+    EXPECT_FALSE(w.GetMenuBar()->IsChecked(cmd::WxId(cmd::kShowToolbar)));
+    EXPECT_EQ(w.GetSize().y, frameHeight - smallBar);
+    EXPECT_EQ(w.GetClientSize(), client);
+    Run(cmd::kShowToolbar);
+    ASSERT_TRUE(Toolbar().IsShown());
+    EXPECT_TRUE(w.GetMenuBar()->IsChecked(cmd::WxId(cmd::kShowToolbar)));
+    EXPECT_EQ(w.GetSize().y, frameHeight + largeBar - smallBar);
+    EXPECT_EQ(w.GetClientSize(), client);
+}
+
+TEST_F(ToolbarTest, LabelsFollowTheTextOption) {
+    Open();
+    ToolbarLayout layout = Toolbar().Layout();
+    struct Case {
+        int option;
+        const char* open;
+        const char* save;
+        bool beside;
+    };
+    for (const Case& c :
+         {Case{kShowTextLabels, "Open", "Save", false},
+          Case{kSelectiveTextOnRight, "", "Save", true}, Case{kNoTextLabels, "", "", false}}) {
+        layout.textOption = c.option;
+        Toolbar().Apply(layout);
+        CToolBarEx* bar = Toolbar().Bar();
+        EXPECT_EQ(bar->FindById(cmd::WxId(cmd::kOpenFile))->GetLabel(), c.open);
+        EXPECT_EQ(bar->FindById(cmd::WxId(cmd::kSave))->GetLabel(), c.save);
+        EXPECT_EQ(bar->HasFlag(wxTB_HORZ_LAYOUT), c.beside);
+        EXPECT_EQ(bar->HasFlag(wxTB_TEXT), c.option != kNoTextLabels);
+    }
+}
+
+TEST_F(ToolbarTest, SavedLayoutsComeBackAndDamagedOnesGiveTheDefault) {
+    ToolbarLayout saved;
+    saved.iconOption = kLargeIcons;
+    saved.textOption = kShowTextLabels;
+    saved.entries = {cmd::kHelp, 0, cmd::kSave};
+    StoreLayout(EncodeToolbarLayout(saved));
+    Open();
+    EXPECT_EQ(Toolbar().Layout(), saved);
+    EXPECT_EQ(ShownButtons(), (std::vector<int>{cmd::kHelp, cmd::kSave}));
+    window->Destroy();
+    window = nullptr;
+
+    for (const std::string& damaged :
+         {std::string("\x01\x00\x00", 3), std::string(13, '\x7f'), std::string(4000, '\xff')}) {
+        storage.values[kToolbarLayoutName] = damaged;
+        Open();
+        EXPECT_FALSE(ShownButtons().empty());
+        EXPECT_EQ(Toolbar().Bar()->GetToolBitmapSize().y, window->FromDIP(16));
+        window->Destroy();
+        window = nullptr;
+    }
+    // Hidden at start when the settings say so.
+    context.settings.showToolbar = false;
+    Open();
+    EXPECT_FALSE(Toolbar().IsShown());
+    EXPECT_EQ(window->GetToolBar(), nullptr);
+}
+
+TEST_F(ToolbarTest, CustomizeShowsChangesAtOnceAndSavesWhenItCloses) {
+    Open();
+    const int smallBar = Toolbar().Bar()->WantedHeight();
+    test::ModalAnswer answer([&](wxDialog* dialog) {
+        auto* customize = dynamic_cast<CCustomizeDialog*>(dialog);
+        EXPECT_NE(customize, nullptr);
+        if (!customize) return static_cast<int>(wxID_CANCEL);
+        EXPECT_EQ(customize->GetTitle(), "Customize Toolbar");
+        // Text labels show at once; the icon size waits for the dialog to close.
+        customize->TextOptions()->SetSelection(kShowTextLabels);
+        wxCommandEvent text(wxEVT_CHOICE, customize->TextOptions()->GetId());
+        customize->TextOptions()->ProcessWindowEvent(text);
+        EXPECT_EQ(Toolbar().Layout().textOption, kShowTextLabels);
+        customize->IconOptions()->SetSelection(kLargeIcons);
+        wxCommandEvent icon(wxEVT_CHOICE, customize->IconOptions()->GetId());
+        customize->IconOptions()->ProcessWindowEvent(icon);
+        EXPECT_EQ(Toolbar().Layout().iconOption, kSmallIcons);
+        // The first button leaves the toolbar and goes back to the available ones.
+        customize->CurrentList()->Select(0);
+        customize->RemoveSelected();
+        EXPECT_EQ(ShownButtons().front(), cmd::kOpenFile);
+        EXPECT_EQ(customize->AvailableList()->GetItemText(1), "New");
+        // The close box keeps everything.
+        wxCloseEvent close(wxEVT_CLOSE_WINDOW, customize->GetId());
+        customize->ProcessWindowEvent(close);
+        return customize->GetReturnCode();
+    });
+    Run(cmd::kCustomizeToolbar);
+    EXPECT_EQ(answer.count, 1);
+    EXPECT_EQ(Toolbar().Layout().iconOption, kLargeIcons);
+    EXPECT_GT(Toolbar().Bar()->WantedHeight(), smallBar);
+    const auto stored = CSettingsStore(storage, prompt, [](const std::string&) {
+                            return true;
+                        }).LoadToolbarLayout();
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(*stored, Toolbar().Layout());
+}
+
+TEST_F(ToolbarTest, ResetGivesTheDefaultButtonsWithoutLabelsAndSmallIcons) {
+    Open();
+    ToolbarLayout odd;
+    odd.iconOption = kLargeIcons;
+    odd.textOption = kShowTextLabels;
+    odd.entries = {cmd::kHelp};
+    CToolbarCustomization edit(odd, [this](int c) { return window->Commands().Has(c); });
+    std::vector<ToolbarLayout> shown;
+    CCustomizeDialog dialog(window, edit,
+                            [&](const ToolbarLayout& l, bool) { shown.push_back(l); });
+    EXPECT_EQ(dialog.CurrentList()->GetItemCount(), 1);
+    dialog.Reset();
+    EXPECT_EQ(edit.Layout(), DefaultToolbarLayout());
+    EXPECT_EQ(dialog.TextOptions()->GetStringSelection(), "No Text Labels");
+    EXPECT_EQ(dialog.IconOptions()->GetStringSelection(), "Small Icons");
+    EXPECT_EQ(dialog.CurrentList()->GetItemText(0), "New");
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.back(), DefaultToolbarLayout());
+    // Moving and adding by the dialog's buttons.
+    dialog.CurrentList()->Select(1);
+    dialog.MoveSelected(true);
+    EXPECT_EQ(dialog.CurrentList()->GetItemText(0), "Open");
+    dialog.AvailableList()->Select(0);
+    dialog.CurrentList()->Select(0);
+    dialog.AddSelected();
+    EXPECT_EQ(dialog.CurrentList()->GetItemText(0), "Separator");
+}
+
+}  // namespace
+}  // namespace vk
