@@ -202,7 +202,7 @@ void CPasswordEditorDlg::ApplyEnabling() {
 CellStyle CPasswordEditorDlg::CellStyleAt(int row, int column) {
     const CRecord* record = table_->RecordAt(row);
     const bool expired =
-        record && IsExpiredCell(*record, table_->FieldOf(column), calendar_->Now());
+        record && IsExpiredCell(*record, table_->FieldOf(column), calendar_->LocalNow());
     return StyleOfCell(state_, row, column, grid_->GetGridWindow()->HasFocus(), expired);
 }
 

@@ -21,7 +21,7 @@
 #include "gui/editor/record_grid_table.h"
 #include "gui/ui/file_pickers.h"
 #include "gui/ui/wx_text.h"
-#include "platform/local_calendar_clock.h"
+#include "platform/local_date_clock.h"
 
 namespace vk {
 
@@ -41,7 +41,7 @@ CPasswordEditorDlg::CPasswordEditorDlg(wxWindow* parent, CAppContext& context,
     : wxPanel(parent, 102),
       context_(context),
       statusBar_(statusBar),
-      calendar_(std::make_unique<CLocalCalendarClock>()) {
+      calendar_(std::make_unique<CLocalDateClock>()) {
     if (context_.settings.skinDialog) SetBackgroundColour(kSkinBackground);
     fileSettings_.firstStart = context_.settings.firstStart;
     fileSettings_.programFolderFile = context_.DefaultFilePath();

@@ -11,7 +11,7 @@
 #include "core/editor/file_commands.h"
 #include "core/editor/folder_tree.h"
 #include "core/editor/record_columns.h"
-#include "core/shell/calendar_clock.h"
+#include "core/shell/clock.h"
 #include "gui/editor/record_list_ctrl.h"
 #include "gui/ui/wx_date_format.h"
 
@@ -56,7 +56,7 @@ class CPasswordEditorDlg : public wxPanel, public IFileCommandHost, public IReco
     const CEditorState& State() const { return state_; }
     const CAutoCompleteList& Completions() const { return completions_; }
     // The clock that decides which dates have passed.
-    void SetCalendar(std::unique_ptr<ICalendarClock> calendar) { calendar_ = std::move(calendar); }
+    void SetCalendar(std::unique_ptr<IDateClock> calendar) { calendar_ = std::move(calendar); }
 
     // Puts the editor's commands into the main window's table; the buttons and the editor's
     // menus run them from there.
@@ -171,7 +171,7 @@ class CPasswordEditorDlg : public wxPanel, public IFileCommandHost, public IReco
     bool categoryWarningOff_ = false;  // for the rest of the run
     bool splittersRestored_ = false;
     CWxDateFormat dates_;
-    std::unique_ptr<ICalendarClock> calendar_;
+    std::unique_ptr<IDateClock> calendar_;
     wxSplitterWindow* folderSplit_ = nullptr;
     wxSplitterWindow* recordSplit_ = nullptr;
     wxHeaderCtrlSimple* header_ = nullptr;
