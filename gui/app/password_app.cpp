@@ -11,7 +11,6 @@
 #include "gui/app/main_window.h"
 #include "gui/app/modal_dialogs.h"
 #include "gui/app/tray_icon_wnd.h"
-#include "gui/app/about_dlg.h"
 #include "gui/editor/password_editor_dlg.h"
 #include "gui/quickaccess/quick_access.h"
 #include "gui/store/gui_user_prompt.h"
@@ -190,7 +189,8 @@ void CPasswordApp::MakeTray() {
         else
             Lock();
     };
-    actions.about = [this] {
+    actions.help = [] { AppHelp().Show(help::kMainWindow); };
+    actions.about = [] {
         CAboutDlg about(nullptr);
         about.ShowModal();
     };

@@ -52,6 +52,7 @@ wxMenu* CTrayIconWnd::BuildMenu() {
     lock->Enable(actions_.canLock && actions_.canLock());
     if (lock->IsEnabled()) lock->Check(locked);
     menu->AppendSeparator();
+    if (actions_.help) menu->Append(cmd::WxId(cmd::kHelp), "&Help");
     menu->Append(cmd::WxId(cmd::kAbout), "&About");
     menu->AppendSeparator();
     menu->Append(cmd::WxId(cmd::kExit), "E&xit");
@@ -83,6 +84,9 @@ void CTrayIconWnd::OnMenu(wxCommandEvent& event) {
             break;
         case cmd::kLockDatabase:
             run(actions_.toggleLock);
+            break;
+        case cmd::kHelp:
+            run(actions_.help);
             break;
         case cmd::kAbout:
             run(actions_.about);

@@ -14,6 +14,7 @@ class CTrayIconWnd : public wxTaskBarIcon {
         std::function<void()> open;        // left click and "&Open"
         std::function<void()> openEditor;  // "Open &editor"
         std::function<void()> toggleLock;  // "&Lock database" / "Unlock database"
+        std::function<void()> help;
         std::function<void()> about;
         std::function<void()> exit;
         std::function<bool()> canLock;  // a loaded file with a master password

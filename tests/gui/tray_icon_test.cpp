@@ -25,6 +25,7 @@ CTrayIconWnd::Actions ActionsFor(TrayState& state) {
     a.open = [&] { state.calls.push_back("open"); };
     a.openEditor = [&] { state.calls.push_back("editor"); };
     a.toggleLock = [&] { state.calls.push_back("lock"); };
+    a.help = [&] { state.calls.push_back("help"); };
     a.about = [&] { state.calls.push_back("about"); };
     a.exit = [&] { state.calls.push_back("exit"); };
     a.canLock = [&] { return state.canLock; };
@@ -56,10 +57,11 @@ TEST(TrayIcon, MenuRulesAndCommands) {
     EXPECT_TRUE(lock->IsChecked());
     EXPECT_EQ(lock->GetItemLabel(), "Unlock database");
 
-    for (int command :
-         {cmd::kTrayOpen, cmd::kOpenEditor, cmd::kLockDatabase, cmd::kAbout, cmd::kExit})
+    for (int command : {cmd::kTrayOpen, cmd::kOpenEditor, cmd::kLockDatabase, cmd::kHelp,
+                        cmd::kAbout, cmd::kExit})
         SendMenu(tray, command);
-    EXPECT_EQ(state.calls, (std::vector<std::string>{"open", "editor", "lock", "about", "exit"}));
+    EXPECT_EQ(state.calls,
+              (std::vector<std::string>{"open", "editor", "lock", "help", "about", "exit"}));
 }
 
 TEST(TrayIcon, ShownOnlyWhereATrayHostRuns) {
