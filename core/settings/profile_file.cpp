@@ -6,6 +6,7 @@
 #include "core/settings/settings_names.h"
 #include "core/settings/stored_value.h"
 #include "core/shell/text_format.h"
+#include "core/store/atomic_file.h"
 #include "core/store/whole_file.h"
 
 namespace vk {
@@ -73,23 +74,11 @@ int CProfileFile::Write(const std::string& key, const std::string& rawValue) {
 }
 
 FileStatus CProfileFile::Replace(const std::string& content) {
-    FileStatus status;
-    auto lock = fs_.LockForReplace(path_, &status);
-    if (!lock) return status;
-    std::string tempPath;
-    auto file = fs_.CreateTempBeside(path_, &tempPath, &status);
-    if (!file) return status;
-    status = file->Append(content.data(), content.size());
-    if (status.ok()) status = file->Sync();
-    const FileStatus closed = file->Close();
-    if (status.ok()) status = closed;
-    file.reset();
-    if (status.ok()) status = fs_.Rename(tempPath, path_);
-    if (!status.ok()) {
-        fs_.Remove(tempPath);
-        return status;
-    }
-    fs_.SyncFolderOf(path_);
+    // The profile holds no secrets: it keeps the permissions it had.
+    CAtomicFile file(fs_, path_, TempAccess::kLikeTarget);
+    FileStatus status = file.Open();
+    if (status.ok()) status = file.Append(content.data(), content.size());
+    if (status.ok()) status = file.Commit();
     return status;
 }
 
