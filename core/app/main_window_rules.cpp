@@ -31,8 +31,7 @@ bool CommandNeedsSavableStore(int command) {
         case cmd::kDeleteItem:
         case cmd::kEditItem:
         case cmd::kSearchItems:
-        case cmd::kGeneratePassword:
-        case cmd::kGeneratePasswordCell:
+        case cmd::kGeneratePasswordCell:  // the Tools menu's generator (1020) needs no file
             return true;
         default:
             return false;
