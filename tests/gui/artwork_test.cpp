@@ -9,57 +9,23 @@
 
 namespace {
 
-struct ExpectedPicture {
-    int id;
-    int width;
-    int height;
+// Every resource number the windows ask for, by the size the windows are laid out for.
+struct PictureSize {
+    int width, height;
+    std::vector<int> ids;
 };
-
-// Every resource number the windows ask for, with the size the windows are laid out for.
-const std::vector<ExpectedPicture> kEveryPicture = {
-    {128, 32, 32},
-    {296, 32, 32},
-    {283, 16, 16},
-    {284, 16, 16},
-    {220, 160, 120},
-    {139, 48, 48},
-    {182, 16, 16},
-    {181, 16, 16},
-    {238, 16, 16},
-    {185, 16, 16},
-    {183, 16, 16},
-    {184, 16, 16},
-    {256, 16, 16},
-    {257, 16, 16},
-    {258, 16, 16},
-    {259, 16, 16},
-    {260, 16, 16},
-    {261, 16, 16},
-    {214, 16, 16},
-    {215, 16, 16},
+const PictureSize kEveryPicture[] = {
+    {32, 32, {128, 296}},
+    {160, 120, {220}},
+    {48, 48, {139}},
+    {16, 16, {283, 284, 182, 181, 238, 185, 183, 184, 256, 257, 258, 259, 260, 261, 214, 215, 305}},
     // The quick-access dialog: backgrounds, buttons skinned and plain, pins, the notes icon.
-    {221, 200, 250},
-    {333, 200, 250},
-    {166, 24, 24},
-    {132, 24, 24},
-    {193, 24, 24},
-    {187, 24, 24},
-    {188, 24, 24},
-    {186, 24, 24},
-    {189, 24, 24},
-    {190, 24, 24},
-    {191, 24, 24},
-    {168, 24, 24},
-    {131, 24, 24},
-    {312, 24, 24},
-    {313, 24, 24},
-    {330, 24, 24},
-    {332, 24, 24},
-    {334, 24, 24},
-    {314, 24, 24},
-    {292, 24, 24},
-    {289, 24, 24},
-    {305, 16, 16}};
+    {200, 250, {221, 333}},
+    {24,
+     24,
+     {166, 132, 193, 187, 188, 186, 189, 190, 191, 168, 131, 312, 313, 330, 332, 334, 314, 292,
+      289}},
+};
 
 // A picture shows something and lets the background through somewhere: it has both opaque and
 // transparent pixels, and the transparency survived into the bitmap.
@@ -98,19 +64,21 @@ bool SamePixels(const wxBitmap& a, const wxBitmap& b) {
 }  // namespace
 
 TEST(Artwork, EveryResourceNumberGivesItsOwnSeeThroughPictureOfTheRightSize) {
-    for (const ExpectedPicture& expected : kEveryPicture) {
-        SCOPED_TRACE(expected.id);
-        const wxBitmap bitmap = vk::art::ArtworkById(expected.id);
-        ASSERT_TRUE(IsSeeThroughPicture(bitmap));
-        EXPECT_EQ(bitmap.GetWidth(), expected.width);
-        EXPECT_EQ(bitmap.GetHeight(), expected.height);
+    std::vector<int> all;
+    for (const PictureSize& size : kEveryPicture) {
+        for (int id : size.ids) {
+            SCOPED_TRACE(id);
+            const wxBitmap bitmap = vk::art::ArtworkById(id);
+            ASSERT_TRUE(IsSeeThroughPicture(bitmap));
+            EXPECT_EQ(bitmap.GetSize(), wxSize(size.width, size.height));
+            all.push_back(id);
+        }
     }
     // No two numbers share a picture: a mix-up in the table would show the wrong icon.
-    for (std::size_t i = 0; i < kEveryPicture.size(); ++i) {
-        for (std::size_t j = i + 1; j < kEveryPicture.size(); ++j) {
-            EXPECT_FALSE(SamePixels(vk::art::ArtworkById(kEveryPicture[i].id),
-                                    vk::art::ArtworkById(kEveryPicture[j].id)))
-                << kEveryPicture[i].id << " and " << kEveryPicture[j].id;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        for (std::size_t j = i + 1; j < all.size(); ++j) {
+            EXPECT_FALSE(SamePixels(vk::art::ArtworkById(all[i]), vk::art::ArtworkById(all[j])))
+                << all[i] << " and " << all[j];
         }
     }
 }

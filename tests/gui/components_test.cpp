@@ -21,6 +21,7 @@
 #include "gui/ui/skin.h"
 #include "gui/ui/skin_button.h"
 #include "gui/ui/skin_group_box.h"
+#include "tests/gui/gui_events.h"
 #include "tests/gui/modal_answer.h"
 #include "tests/support/mem_file_system.h"
 #include "tests/support/scripted_prompt.h"
@@ -34,11 +35,13 @@ class NumberedDialog : public CDialogBase {
     using CDialogBase::SetHelpTopic;
 };
 
-void PressKey(wxWindow* window, int key) {
-    wxKeyEvent event(wxEVT_CHAR_HOOK);
+using test::PressKey;
+
+// A key as the control itself receives it.
+void KeyDown(wxWindow* control, int key) {
+    wxKeyEvent event(wxEVT_KEY_DOWN);
     event.m_keyCode = key;
-    event.SetEventObject(window);
-    window->ProcessWindowEvent(event);
+    control->ProcessWindowEvent(event);
 }
 
 TEST(HelpBook, EveryTopicOpensItsPageInTheHelpWindow) {
@@ -132,25 +135,25 @@ TEST_F(TipTest, StartsAtTheStoredTipAndOnlyCloseStoresTheCheckBox) {
     EXPECT_EQ(profile.ReadNumber(kShowTipsKey, 7), 0u);
     EXPECT_EQ(profile.ReadNumber(kTipPositionKey, 7), 3u);
 
-    // With ShowTips 0 nothing opens at start-up.
-    test::ModalAnswer never([](wxDialog*) { return static_cast<int>(wxID_OK); });
+    // With ShowTips 0 nothing opens at start-up; with 1 the tip does.
+    std::vector<wxString> shown;
+    test::ModalAnswer answer([&](wxDialog* d) {
+        shown.push_back(d->GetTitle());
+        return static_cast<int>(wxID_CANCEL);
+    });
     ShowTipAtStartup(nullptr, profile);
-    EXPECT_EQ(never.count, 0);
+    EXPECT_TRUE(shown.empty());
+    Store("2");
+    ShowTipAtStartup(nullptr, profile);
+    EXPECT_EQ(shown, std::vector<wxString>{"Tip of the Day"});
 }
 
-TEST_F(TipTest, DamagedPositionsStartAtTheFirstTip) {
+TEST_F(TipTest, DamagedPositionsStartAtTheFirstTipWhoseWordsKeepTheirStyles) {
     for (const char* stored : {"-5", "99999999999", "twelve", "", "9"}) {
         Store(stored);
         CTipDialog tip(nullptr, profile);
         EXPECT_EQ(tip.TipText(), TipTexts()[0]) << stored;
     }
-    Store("2");
-    test::ModalAnswer shown([](wxDialog* d) {
-        EXPECT_EQ(d->GetTitle(), "Tip of the Day");
-        return static_cast<int>(wxID_CANCEL);
-    });
-    ShowTipAtStartup(nullptr, profile);
-    EXPECT_EQ(shown.count, 1);
     // The tip's words reach the view with their styles.
     EXPECT_NE(TipAsHtml(TipTexts()[1]).find("<b>military-strength </b>"), std::string::npos);
     EXPECT_NE(TipAsHtml("a < b & c\\par d").find("a &lt; b &amp; c<br>d"), std::string::npos);
@@ -176,23 +179,15 @@ TEST(HyperLink, ColoursFollowThePointerAndAFailureSaysWhy) {
     link.ProcessWindowEvent(leave);
 
     result = ENOENT;
-    std::string message;
-    test::ModalAnswer answer([&](wxDialog* d) {
-        if (auto* box = dynamic_cast<wxMessageDialog*>(d))
-            message = box->GetMessage().utf8_string();
-        return static_cast<int>(wxID_OK);
-    });
-    wxKeyEvent enterKey(wxEVT_KEY_DOWN);
-    enterKey.m_keyCode = WXK_RETURN;
-    link.ProcessWindowEvent(enterKey);
-    EXPECT_EQ(message, "Unable to open hyperlink:\n\nUnknown Error (2) occurred.");
+    test::MessageBoxAnswer answer;
+    KeyDown(&link, WXK_RETURN);
+    EXPECT_EQ(answer.messages,
+              std::vector<std::string>{"Unable to open hyperlink:\n\nUnknown Error (2) occurred."});
     EXPECT_FALSE(link.IsVisited());
     EXPECT_EQ(link.TextColour(), wxColour(0, 0, 238));
 
     result = 0;
-    wxKeyEvent space(wxEVT_KEY_DOWN);
-    space.m_keyCode = WXK_SPACE;
-    link.ProcessWindowEvent(space);
+    KeyDown(&link, WXK_SPACE);
     EXPECT_TRUE(link.IsVisited());
     EXPECT_EQ(link.TextColour(), wxColour(85, 26, 139));
     EXPECT_EQ(opened.size(), 2u);
@@ -211,9 +206,7 @@ TEST(Skin, DialogsFollowTheSettingAndButtonsSendTheirCommand) {
         EXPECT_EQ(button.GetToolTipText(), "Add new folder");
         int clicked = 0;
         skinned.Bind(wxEVT_BUTTON, [&](wxCommandEvent& e) { clicked = e.GetId(); });
-        wxKeyEvent enterKey(wxEVT_KEY_DOWN);
-        enterKey.m_keyCode = WXK_RETURN;
-        button.ProcessWindowEvent(enterKey);
+        KeyDown(&button, WXK_RETURN);
         EXPECT_EQ(clicked, 1010);
         wxMouseEvent enter(wxEVT_ENTER_WINDOW);
         enter.SetPosition(wxPoint(2, 2));

@@ -1,36 +1,28 @@
-// The report dialog on the test display: folder ticks, the settings it keeps, the preview's
-// pages and a PDF saved through the dialog.
+// The report dialog on the test display: folder ticks, the settings it keeps and the preview's
+// pages.
 #include <gtest/gtest.h>
 #include <wx/combobox.h>
-#include <wx/msgdlg.h>
 #include <wx/textctrl.h>
 
-#include <cstdlib>
-
-#include "core/settings/memory_settings_storage.h"
 #include "core/shell/clock.h"
-#include "gui/app/app_context.h"
 #include "gui/editor/folder_tree_ctrl.h"
 #include "gui/tools/report_dlg.h"
 #include "gui/tools/report_printout.h"
-#include "gui/ui/wx_date_format.h"
+#include "tests/gui/gui_events.h"
 #include "tests/gui/modal_answer.h"
-#include "tests/support/mem_file_system.h"
-#include "tests/support/null_services.h"
-#include "tests/support/scripted_prompt.h"
+#include "tests/gui/test_app_context.h"
 
 namespace vk {
 namespace {
 
-class FixedClock : public IClock, public IDateClock {
+class FixedDate : public IDateClock {
   public:
-    std::uint64_t TickMs() override { return 0; }
     SystemTime LocalNow() override { return SystemTime{2024, 6, 0, 15, 12, 0, 0, 0}; }
 };
 
-class ReportDialogTest : public ::testing::Test {
+class ReportDialogTest : public ::testing::Test, protected test::TestAppContext {
   protected:
-    ReportDialogTest() : context(storage, fs, prompt, dates, clipboard, clock, "/prog/") {
+    ReportDialogTest() {
         context.store.filePath = "/home/me/Family.vk";
         context.store.loadComplete = true;
         for (const char* path : {"A", "A~B", "A~B~C", "D"}) context.store.AddFolder(path, 1);
@@ -39,65 +31,38 @@ class ReportDialogTest : public ::testing::Test {
             records.emplace_back();
             records.back()[kDescription] = "Record " + std::to_string(i);
         }
-        dialog = new CReportDlg(nullptr, context, clock);
+        dialog = new CReportDlg(nullptr, context, today);
     }
     ~ReportDialogTest() override {
         dialog->Destroy();
         wxTheApp->ProcessIdle();
     }
-    // The tree's items in display order: A, B, C, D.
-    std::vector<wxTreeItemId> Items() {
-        std::vector<wxTreeItemId> items;
-        for (wxTreeItemId i = dialog->Tree()->GetFirstVisibleItem(); i.IsOk();
-             i = dialog->Tree()->GetNextVisible(i))
-            items.push_back(i);
-        return items;
-    }
-    // For looking at, when VK_SCREENSHOTS names a folder.
-    static void Screenshot(const std::string& name) {
-        const char* folder = std::getenv("VK_SCREENSHOTS");
-        if (!folder) return;
-        for (int i = 0; i < 10; ++i) {
-            wxYield();
-            wxMilliSleep(30);
-        }
-        const std::string command = "import -window root " + std::string(folder) + "/" + name;
-        EXPECT_EQ(std::system(command.c_str()), 0);
-    }
+    // Whether each of the tree's items is ticked, in display order: A, B, C, D.
     std::vector<bool> Ticks() {
         std::vector<bool> ticks;
-        for (const auto& item : Items()) ticks.push_back(dialog->IsTicked(item));
+        for (wxTreeItemId i = dialog->Tree()->GetFirstVisibleItem(); i.IsOk();
+             i = dialog->Tree()->GetNextVisible(i))
+            ticks.push_back(dialog->IsTicked(i));
         return ticks;
     }
+    wxTreeItemId First() { return dialog->Tree()->GetFirstVisibleItem(); }
 
-    CMemorySettingsStorage storage;
-    test::MemFileSystem fs;
-    test::ScriptedPrompt prompt;
-    CWxDateFormat dates;
-    test::NullClipboard clipboard;
-    FixedClock clock;
-    CAppContext context;
+    FixedDate today;
     CReportDlg* dialog = nullptr;
 };
 
 TEST_F(ReportDialogTest, ClearingAFolderClearsItsSubtreeTickingTicksItAlone) {
-    ASSERT_EQ(Items().size(), 4u);
     EXPECT_EQ(Ticks(), (std::vector<bool>{true, true, true, true}));
-    dialog->ToggleFolder(Items()[0]);
+    dialog->ToggleFolder(First());
     EXPECT_EQ(Ticks(), (std::vector<bool>{false, false, false, true}));
-    dialog->ToggleFolder(Items()[0]);
+    dialog->ToggleFolder(First());
     EXPECT_EQ(Ticks(), (std::vector<bool>{true, false, false, true}));
 
     // With nothing ticked the report refuses with the program's message.
-    wxCommandEvent none(wxEVT_BUTTON, 1091);
-    wxWindow::FindWindowById(1091, dialog)->GetEventHandler()->ProcessEvent(none);
-    std::string shown;
-    test::ModalAnswer answer([&](wxDialog* d) {
-        if (auto* box = dynamic_cast<wxMessageDialog*>(d)) shown = box->GetMessage().utf8_string();
-        return wxID_OK;
-    });
+    test::Click(dialog, 1091);
+    test::MessageBoxAnswer answer;
     EXPECT_FALSE(dialog->TakeChoices());
-    EXPECT_EQ(shown, "No folders are selected.");
+    EXPECT_EQ(answer.messages, std::vector<std::string>{"No folders are selected."});
 }
 
 TEST_F(ReportDialogTest, ChoicesBecomeTheSettingsAndThePreviewCountsThePages) {
@@ -108,16 +73,11 @@ TEST_F(ReportDialogTest, ChoicesBecomeTheSettingsAndThePreviewCountsThePages) {
     ASSERT_TRUE(dialog->TakeChoices());
     EXPECT_EQ(context.report.fontSize, 30);
 
-    auto* bars = wxWindow::FindWindowById(1105, dialog);
-    wxCommandEvent click(wxEVT_CHECKBOX, 1105);
-    click.SetInt(1);
-    click.SetEventObject(bars);
-    bars->GetEventHandler()->ProcessEvent(click);
+    test::Click(dialog, 1105, wxEVT_CHECKBOX, 1);
     EXPECT_TRUE(context.report.bars);
 
     size->SetValue("6");
     dialog->Show();
-    Screenshot("dialog.png");
     dialog->Preview();
     wxPreviewFrame* frame = nullptr;
     for (wxWindow* w : wxTopLevelWindows)
@@ -125,13 +85,9 @@ TEST_F(ReportDialogTest, ChoicesBecomeTheSettingsAndThePreviewCountsThePages) {
     ASSERT_NE(frame, nullptr);
     wxPrintPreviewBase* preview = frame->GetControlBar()->GetPrintPreview();
     const auto* printout = static_cast<CReportPrintout*>(preview->GetPrintout());
-    for (int i = 0; i < 100 && printout->PageCount() == 0; ++i) {
-        wxYield();
-        wxMilliSleep(20);
-    }
+    test::Until([&] { return printout->PageCount() > 0; });
     EXPECT_GE(printout->PageCount(), 2);
     EXPECT_EQ(preview->GetMaxPage(), printout->PageCount());
-    Screenshot("preview.png");
     frame->Close();
 }
 

@@ -10,12 +10,21 @@
 namespace vk {
 namespace {
 
-TEST(ShellMessageBox, CarriesTheCaptionNoOwnerAndTheProgramIcon) {
-    // A top window exists, yet the box must not be owned by it.
-    auto* frame = new wxFrame(nullptr, wxID_ANY, "main");
-    frame->Show();
-    wxTheApp->SetTopWindow(frame);
+// A top window exists, yet message boxes must not be owned by it.
+class ShellMessageBox : public ::testing::Test {
+  protected:
+    ShellMessageBox() {
+        frame->Show();
+        wxTheApp->SetTopWindow(frame);
+    }
+    ~ShellMessageBox() override {
+        wxTheApp->SetTopWindow(nullptr);
+        frame->Destroy();
+    }
+    wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "main");
+};
 
+TEST_F(ShellMessageBox, CarriesTheCaptionNoOwnerAndTheProgramIcon) {
     auto box = MakeMessageBox("Caf\xE9 closed", wxOK);
     EXPECT_EQ(box->GetTitle(), "Vaultkeep");
     EXPECT_EQ(box->GetMessage(), wxString::FromUTF8("Caf\xC3\xA9 closed"));
@@ -27,47 +36,28 @@ TEST(ShellMessageBox, CarriesTheCaptionNoOwnerAndTheProgramIcon) {
     auto warning = MakeMessageBox("careful", wxOK | wxICON_EXCLAMATION);
     EXPECT_TRUE(warning->GetMessageDialogStyle() & wxICON_EXCLAMATION);
     EXPECT_FALSE(warning->GetMessageDialogStyle() & wxICON_NONE);
-
-    wxTheApp->SetTopWindow(nullptr);
-    frame->Destroy();
 }
 
-TEST(ShellMessageBox, PromptShowsTheBoxAndReportsTheButton) {
-    auto* frame = new wxFrame(nullptr, wxID_ANY, "main");
-    frame->Show();
-    wxTheApp->SetTopWindow(frame);
-    wxString shownText;
-    long shownStyle = 0;
-    wxWindow* owner = frame;
-    test::ModalAnswer answer([&](wxDialog* dialog) {
-        auto* box = dynamic_cast<wxMessageDialog*>(dialog);
-        if (!box) return static_cast<int>(wxID_ABORT);
-        owner = box->GetParent();
-        shownText = box->GetMessage();
-        shownStyle = box->GetMessageDialogStyle();
-        return static_cast<int>(wxID_NO);
-    });
-
+TEST_F(ShellMessageBox, PromptShowsTheBoxAndReportsTheButton) {
+    test::MessageBoxAnswer answer;
+    answer.reply = wxID_NO;
     CMessageBoxPrompt prompt;
     EXPECT_EQ(prompt.ShowMessage("Overwrite?", MessageButtons::kYesNo, MessageIcon::kQuestion),
               MessageResult::kNo);
-    EXPECT_EQ(answer.count, 1);
-    EXPECT_EQ(shownText, "Overwrite?");
-    EXPECT_EQ(owner, nullptr);
-    EXPECT_TRUE(shownStyle & wxYES_NO);
-    EXPECT_TRUE(shownStyle & wxICON_QUESTION);
+    EXPECT_EQ(answer.messages, std::vector<std::string>{"Overwrite?"});
+    EXPECT_EQ(answer.owners, std::vector<wxWindow*>{nullptr});
+    EXPECT_TRUE(answer.styles[0] & wxYES_NO);
+    EXPECT_TRUE(answer.styles[0] & wxICON_QUESTION);
 
     prompt.ShowError("Unable to add startup shortcut entry.");
-    EXPECT_EQ(answer.count, 2);
-    EXPECT_TRUE(shownStyle & wxOK);
+    ASSERT_EQ(answer.styles.size(), 2u);
+    EXPECT_TRUE(answer.styles[1] & wxOK);
     EXPECT_EQ(prompt.AskPassword({}).outcome, PasswordOutcome::kCancelled);
 
     EXPECT_TRUE(MessageBoxStyle(MessageButtons::kYesNoCancel, MessageIcon::kStop) & wxCANCEL);
     EXPECT_TRUE(MessageBoxStyle(MessageButtons::kOk, MessageIcon::kStop) & wxICON_ERROR);
     EXPECT_EQ(MessageResultOf(wxID_YES), MessageResult::kYes);
     EXPECT_EQ(MessageResultOf(wxID_CANCEL), MessageResult::kCancel);
-    wxTheApp->SetTopWindow(nullptr);
-    frame->Destroy();
 }
 
 }  // namespace

@@ -14,11 +14,11 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
-#include <optional>
 
 #include "platform/wx/single_instance.h"
 #include "tests/support/child_process.h"
 #include "tests/support/process.h"
+#include "tests/support/scoped_env.h"
 
 namespace vk {
 namespace {
@@ -85,11 +85,26 @@ std::string Exchange(const std::string& socketPath, const std::string& bytes) {
     return reply;
 }
 
-TEST(SingleInstance, SecondCopyHandsShowAndShutdownToTheFirst) {
+class SingleInstance : public ::testing::Test {
+  protected:
+    // Another copy that took the lock of the test's runtime folder and serves there.
+    std::unique_ptr<ChildProcess> Serve(const char* option = nullptr) {
+        std::vector<std::string> argv{kProbe, "serve", folder};
+        if (option) argv.push_back(option);
+        auto first = std::make_unique<ChildProcess>(argv);
+        EXPECT_EQ(first->ReadLine(), "ready");
+        return first;
+    }
+    std::unique_ptr<ChildProcess> Send(const char* command) {
+        return std::make_unique<ChildProcess>(
+            std::vector<std::string>{kProbe, "send", folder, command});
+    }
     TempDir dir;
     const std::string folder = dir.File("run");
-    ChildProcess first({kProbe, "serve", folder});
-    ASSERT_EQ(first.ReadLine(), "ready");
+};
+
+TEST_F(SingleInstance, SecondCopyHandsShowAndShutdownToTheFirst) {
+    auto first = Serve();
     EXPECT_EQ(ModeOf(folder), 0700u);
 
     CSingleInstance second("Vaultkeep", folder);
@@ -99,25 +114,23 @@ TEST(SingleInstance, SecondCopyHandsShowAndShutdownToTheFirst) {
     EXPECT_FALSE(second.StartServer([](InstanceCommand) {}));
 
     EXPECT_TRUE(second.SendShow());
-    EXPECT_EQ(first.ReadLine(), "show");
+    EXPECT_EQ(first->ReadLine(), "show");
 
     // The wait lasts until the first copy has ended, not just until it answered.
     EXPECT_TRUE(second.SendShutdownAndWait());
-    EXPECT_THAT(first.ReadRemainingLines(), ElementsAre("shutdown", "ended"));
-    EXPECT_EQ(first.Wait(), 0);
+    EXPECT_THAT(first->ReadRemainingLines(), ElementsAre("shutdown", "ended"));
+    EXPECT_EQ(first->Wait(), 0);
     EXPECT_TRUE(second.HoldsLock());
     EXPECT_FALSE(second.IsAnotherRunning());
     EXPECT_TRUE(second.StartServer([](InstanceCommand) {}));
 }
 
-TEST(SingleInstance, FirstCopyAnswersAtOnceAndWorksOnTheMainLoop) {
-    TempDir dir;
-    const std::string folder = dir.File("run");
+TEST_F(SingleInstance, FirstCopyAnswersAtOnceAndWorksOnTheMainLoop) {
     auto first = std::make_unique<CSingleInstance>("Vaultkeep", folder);
     ASSERT_TRUE(first->HoldsLock());
 
     std::vector<InstanceCommand> received;
-    std::optional<ChildProcess> sender;
+    std::unique_ptr<ChildProcess> sender;
     std::vector<std::string> senderSaw;
     ASSERT_TRUE(first->StartServer([&](InstanceCommand command) {
         received.push_back(command);
@@ -130,27 +143,22 @@ TEST(SingleInstance, FirstCopyAnswersAtOnceAndWorksOnTheMainLoop) {
         }
     }));
 
-    sender.emplace(std::vector<std::string>{kProbe, "send", folder, "show"});
+    sender = Send("show");
     ASSERT_TRUE(PumpUntil([&] { return !received.empty() && sender->HasEnded(); }));
     EXPECT_THAT(senderSaw, ElementsAre("another running", "delivered"));
 
-    ChildProcess successor({kProbe, "send", folder, "shutdown"});
-    ASSERT_TRUE(PumpUntil([&] { return successor.HasEnded(); }));
-    EXPECT_THAT(successor.ReadRemainingLines(), ElementsAre("another running", "took over"));
+    auto successor = Send("shutdown");
+    ASSERT_TRUE(PumpUntil([&] { return successor->HasEnded(); }));
+    EXPECT_THAT(successor->ReadRemainingLines(), ElementsAre("another running", "took over"));
     EXPECT_THAT(received, ElementsAre(InstanceCommand::kShow, InstanceCommand::kShutdown));
     EXPECT_EQ(first, nullptr);
     EXPECT_FALSE(Exists(folder + "/Vaultkeep.socket"));
 }
 
-TEST(SingleInstance, WhatACrashedCopyLeavesNeverBlocksTheNextStart) {
-    TempDir dir;
-    const std::string folder = dir.File("run");
-    {
-        ChildProcess crashed({kProbe, "serve", folder});
-        ASSERT_EQ(crashed.ReadLine(), "ready");
-        crashed.Signal(SIGKILL);
-        crashed.Wait();
-    }
+TEST_F(SingleInstance, WhatACrashedCopyLeavesNeverBlocksTheNextStart) {
+    auto crashed = Serve();
+    crashed->Signal(SIGKILL);
+    crashed->Wait();
     ASSERT_TRUE(Exists(folder + "/Vaultkeep.lock"));
     ASSERT_TRUE(Exists(folder + "/Vaultkeep.socket"));
     {
@@ -160,9 +168,9 @@ TEST(SingleInstance, WhatACrashedCopyLeavesNeverBlocksTheNextStart) {
         bool shown = false;
         ASSERT_TRUE(
             next.StartServer([&](InstanceCommand c) { shown = c == InstanceCommand::kShow; }));
-        ChildProcess sender({kProbe, "send", folder, "show"});
-        ASSERT_TRUE(PumpUntil([&] { return shown && sender.HasEnded(); }));
-        EXPECT_THAT(sender.ReadRemainingLines(), ElementsAre("another running", "delivered"));
+        auto sender = Send("show");
+        ASSERT_TRUE(PumpUntil([&] { return shown && sender->HasEnded(); }));
+        EXPECT_THAT(sender->ReadRemainingLines(), ElementsAre("another running", "delivered"));
     }
 
     // A lock file naming a process that lives but holds nothing (its number was reused
@@ -177,12 +185,9 @@ TEST(SingleInstance, WhatACrashedCopyLeavesNeverBlocksTheNextStart) {
     }
 }
 
-TEST(SingleInstance, AnythingButTheTwoCommandsIsIgnored) {
-    TempDir dir;
-    const std::string folder = dir.File("run");
+TEST_F(SingleInstance, AnythingButTheTwoCommandsIsIgnored) {
     const std::string socket = folder + "/Vaultkeep.socket";
-    ChildProcess first({kProbe, "serve", folder});
-    ASSERT_EQ(first.ReadLine(), "ready");
+    auto first = Serve();
 
     EXPECT_EQ(Exchange(socket, "showx\n"), "");
     EXPECT_EQ(Exchange(socket, "SHOW\n"), "");
@@ -199,16 +204,13 @@ TEST(SingleInstance, AnythingButTheTwoCommandsIsIgnored) {
     ::close(silent);
 
     EXPECT_TRUE(second.SendShutdownAndWait());
-    EXPECT_THAT(first.ReadRemainingLines(), ElementsAre("show", "show", "shutdown", "ended"));
+    EXPECT_THAT(first->ReadRemainingLines(), ElementsAre("show", "show", "shutdown", "ended"));
 }
 
-TEST(SingleInstance, FirstCopyThatDoesNotAnswerNeverHangsTheSecond) {
-    TempDir dir;
-    const std::string folder = dir.File("run");
+TEST_F(SingleInstance, FirstCopyThatDoesNotAnswerNeverHangsTheSecond) {
     {
-        ChildProcess first({kProbe, "serve", folder});
-        ASSERT_EQ(first.ReadLine(), "ready");
-        first.Signal(SIGSTOP);  // alive, holding its lock, answering nobody
+        auto first = Serve();
+        first->Signal(SIGSTOP);  // alive, holding its lock, answering nobody
 
         CSingleInstance second("Vaultkeep", folder);
         second.SetAnswerTimeout(std::chrono::seconds(1));
@@ -220,41 +222,34 @@ TEST(SingleInstance, FirstCopyThatDoesNotAnswerNeverHangsTheSecond) {
 
         // Once it runs again its socket is still its own, and what the second copy gave up
         // waiting for is not carried out late.
-        first.Signal(SIGCONT);
+        first->Signal(SIGCONT);
         second.SetAnswerTimeout(std::chrono::seconds(10));
         EXPECT_TRUE(second.SendShow());
         EXPECT_TRUE(second.SendShutdownAndWait());
-        EXPECT_THAT(first.ReadRemainingLines(), ElementsAre("show", "shutdown", "ended"));
+        EXPECT_THAT(first->ReadRemainingLines(), ElementsAre("show", "shutdown", "ended"));
     }
 
     // A first copy that stops serving on its way out but keeps its lock is not waited for.
-    ChildProcess stuck({kProbe, "serve", folder, "hang-on-shutdown"});
-    ASSERT_EQ(stuck.ReadLine(), "ready");
+    auto stuck = Serve("hang-on-shutdown");
     CSingleInstance second("Vaultkeep", folder);
     EXPECT_FALSE(second.SendShutdownAndWait());
     EXPECT_FALSE(second.HoldsLock());
-    EXPECT_EQ(stuck.ReadLine(), "shutdown");
-    EXPECT_EQ(stuck.ReadLine(), "stopped serving");
+    EXPECT_EQ(stuck->ReadLine(), "shutdown");
+    EXPECT_EQ(stuck->ReadLine(), "stopped serving");
 }
 
-TEST(SingleInstance, RuntimeFolderIsTheUsersOwnAndPrivate) {
-    const char* savedOverride = std::getenv("VAULTKEEP_RUNTIME_DIR");
-    const char* savedRuntime = std::getenv("XDG_RUNTIME_DIR");
-    const std::string keptOverride = savedOverride ? savedOverride : "";
-    const std::string keptRuntime = savedRuntime ? savedRuntime : "";
-    ::setenv("VAULTKEEP_RUNTIME_DIR", "/x/y/", 1);
-    ::setenv("XDG_RUNTIME_DIR", "/run/user/5", 1);
-    EXPECT_EQ(DefaultRuntimeFolder(), "/x/y");
-    ::unsetenv("VAULTKEEP_RUNTIME_DIR");
-    EXPECT_EQ(DefaultRuntimeFolder(), "/run/user/5/vaultkeep");
-    ::setenv("XDG_RUNTIME_DIR", "relative", 1);
-    EXPECT_EQ(DefaultRuntimeFolder(), "/tmp/vaultkeep-" + std::to_string(::getuid()));
-    savedOverride ? ::setenv("VAULTKEEP_RUNTIME_DIR", keptOverride.c_str(), 1)
-                  : ::unsetenv("VAULTKEEP_RUNTIME_DIR");
-    savedRuntime ? ::setenv("XDG_RUNTIME_DIR", keptRuntime.c_str(), 1)
-                 : ::unsetenv("XDG_RUNTIME_DIR");
-
-    TempDir dir;
+TEST_F(SingleInstance, RuntimeFolderIsTheUsersOwnAndPrivate) {
+    {
+        test::ScopedEnv runtime("XDG_RUNTIME_DIR", "/run/user/5");
+        {
+            test::ScopedEnv own("VAULTKEEP_RUNTIME_DIR", "/x/y/");
+            EXPECT_EQ(DefaultRuntimeFolder(), "/x/y");
+        }
+        test::ScopedEnv noOverride("VAULTKEEP_RUNTIME_DIR", "");
+        EXPECT_EQ(DefaultRuntimeFolder(), "/run/user/5/vaultkeep");
+        test::ScopedEnv relative("XDG_RUNTIME_DIR", "relative");
+        EXPECT_EQ(DefaultRuntimeFolder(), "/tmp/vaultkeep-" + std::to_string(::getuid()));
+    }
     {
         // A folder others could look into is made private before it is used.
         ::mkdir(dir.File("open").c_str(), 0755);

@@ -5,52 +5,21 @@
 #include <wx/listctrl.h>
 #include <wx/menu.h>
 
-#include "core/app/command_ids.h"
-#include "core/settings/memory_settings_storage.h"
-#include "gui/app/app_context.h"
 #include "gui/app/main_toolbar.h"
-#include "gui/app/main_window.h"
 #include "gui/ui/customize_toolbar_dlg.h"
 #include "gui/ui/toolbar_ex.h"
-#include "gui/ui/wx_date_format.h"
+#include "tests/gui/gui_events.h"
+#include "tests/gui/main_window_fixture.h"
 #include "tests/gui/modal_answer.h"
-#include "tests/support/mem_file_system.h"
-#include "tests/support/scripted_prompt.h"
 
 namespace vk {
 namespace {
 
-class NoClipboard : public IClipboard {
-  public:
-    bool SetText(const std::string&) override { return true; }
-    bool GetText(std::string*) override { return false; }
-    bool Clear() override { return true; }
-};
-
-class NoClock : public IClock {
-  public:
-    std::uint64_t TickMs() override { return 0; }
-};
-
-// Lets the window manager-free display settle sizes that change in steps.
-void Settle() {
-    for (int i = 0; i < 5; ++i) {
-        wxTheApp->Yield(true);
-        wxMilliSleep(20);
-    }
-}
-
-class ToolbarTest : public ::testing::Test {
+class ToolbarTest : public test::MainWindowFixture {
   protected:
-    ToolbarTest() : context(storage, fs, prompt, dates, clipboard, clock, "/prog/") {}
-    ~ToolbarTest() override {
-        if (window) window->Destroy();
-        wxTheApp->ProcessIdle();
-    }
-    CMainWindow& Open() {
-        window = new CMainWindow(context);
-        window->Show();
-        Settle();
+    CMainWindow& OpenSettled() {
+        Open();
+        test::RunEvents();
         return *window;
     }
     CMainToolbar& Toolbar() { return *window->Toolbar(); }
@@ -63,24 +32,17 @@ class ToolbarTest : public ::testing::Test {
     void Run(int command) {
         wxCommandEvent event(wxEVT_MENU, cmd::WxId(command));
         window->ProcessWindowEvent(event);
-        Settle();
+        test::RunEvents();
     }
-    void StoreLayout(const std::vector<std::uint8_t>& bytes) {
-        storage.values[kToolbarLayoutName] = std::string(bytes.begin(), bytes.end());
+    void Reopen() {
+        window->Destroy();
+        window = nullptr;
+        OpenSettled();
     }
-
-    CMemorySettingsStorage storage;
-    test::MemFileSystem fs;
-    test::ScriptedPrompt prompt;
-    CWxDateFormat dates;
-    NoClipboard clipboard;
-    NoClock clock;
-    CAppContext context;
-    CMainWindow* window = nullptr;
 };
 
 TEST_F(ToolbarTest, DefaultButtonsShowOnlyForCommandsTheProgramHas) {
-    CMainWindow& w = Open();
+    CMainWindow& w = OpenSettled();
     ASSERT_TRUE(Toolbar().IsShown());
     EXPECT_EQ(w.GetToolBar(), Toolbar().Bar());
     for (int command : ShownButtons()) EXPECT_TRUE(w.Commands().Has(command)) << command;
@@ -101,7 +63,7 @@ TEST_F(ToolbarTest, DefaultButtonsShowOnlyForCommandsTheProgramHas) {
 }
 
 TEST_F(ToolbarTest, HeightChangesMoveTheWindowNotTheEditor) {
-    CMainWindow& w = Open();
+    CMainWindow& w = OpenSettled();
     const wxSize client = w.GetClientSize();
     const int frameHeight = w.GetSize().y;
     const int smallBar = Toolbar().Bar()->WantedHeight();
@@ -110,7 +72,7 @@ TEST_F(ToolbarTest, HeightChangesMoveTheWindowNotTheEditor) {
     large.iconOption = kLargeIcons;
     large.textOption = kShowTextLabels;
     Toolbar().Apply(large);
-    Settle();
+    test::RunEvents();
     const int largeBar = Toolbar().Bar()->WantedHeight();
     EXPECT_GT(largeBar, smallBar);
     EXPECT_EQ(w.GetSize().y, frameHeight + largeBar - smallBar);
@@ -133,7 +95,7 @@ TEST_F(ToolbarTest, HeightChangesMoveTheWindowNotTheEditor) {
 }
 
 TEST_F(ToolbarTest, LabelsFollowTheTextOption) {
-    Open();
+    OpenSettled();
     ToolbarLayout layout = Toolbar().Layout();
     struct Case {
         int option;
@@ -159,31 +121,25 @@ TEST_F(ToolbarTest, SavedLayoutsComeBackAndDamagedOnesGiveTheDefault) {
     saved.iconOption = kLargeIcons;
     saved.textOption = kShowTextLabels;
     saved.entries = {cmd::kHelp, 0, cmd::kSave};
-    StoreLayout(EncodeToolbarLayout(saved));
-    Open();
+    const auto bytes = EncodeToolbarLayout(saved);
+    storage.values[kToolbarLayoutName] = std::string(bytes.begin(), bytes.end());
+    OpenSettled();
     EXPECT_EQ(Toolbar().Layout(), saved);
     EXPECT_EQ(ShownButtons(), (std::vector<int>{cmd::kHelp, cmd::kSave}));
-    window->Destroy();
-    window = nullptr;
 
-    for (const std::string& damaged :
-         {std::string("\x01\x00\x00", 3), std::string(13, '\x7f'), std::string(4000, '\xff')}) {
-        storage.values[kToolbarLayoutName] = damaged;
-        Open();
-        EXPECT_FALSE(ShownButtons().empty());
-        EXPECT_EQ(Toolbar().Bar()->GetToolBitmapSize().y, window->FromDIP(16));
-        window->Destroy();
-        window = nullptr;
-    }
+    storage.values[kToolbarLayoutName] = std::string(4000, '\xff');
+    Reopen();
+    EXPECT_FALSE(ShownButtons().empty());
+    EXPECT_EQ(Toolbar().Bar()->GetToolBitmapSize().y, window->FromDIP(16));
     // Hidden at start when the settings say so.
     context.settings.showToolbar = false;
-    Open();
+    Reopen();
     EXPECT_FALSE(Toolbar().IsShown());
     EXPECT_EQ(window->GetToolBar(), nullptr);
 }
 
 TEST_F(ToolbarTest, CustomizeShowsChangesAtOnceAndSavesWhenItCloses) {
-    Open();
+    OpenSettled();
     const int smallBar = Toolbar().Bar()->WantedHeight();
     test::ModalAnswer answer([&](wxDialog* dialog) {
         auto* customize = dynamic_cast<CCustomizeDialog*>(dialog);
@@ -221,7 +177,7 @@ TEST_F(ToolbarTest, CustomizeShowsChangesAtOnceAndSavesWhenItCloses) {
 }
 
 TEST_F(ToolbarTest, ResetGivesTheDefaultButtonsWithoutLabelsAndSmallIcons) {
-    Open();
+    OpenSettled();
     ToolbarLayout odd;
     odd.iconOption = kLargeIcons;
     odd.textOption = kShowTextLabels;
