@@ -10,15 +10,18 @@
 
 #include "core/app/command_ids.h"
 #include "gui/app/command_table.h"
-#include "gui/ui/help_book.h"
 #include "gui/tools/import_export_commands.h"
 #include "gui/tools/import_export_pages.h"
 #include "gui/tools/import_export_tree.h"
-#include "tests/gui/test_app_context.h"
+#include "gui/ui/help_book.h"
+#include "tests/gui/gui_events.h"
 #include "tests/gui/modal_answer.h"
+#include "tests/gui/test_app_context.h"
 
 namespace vk {
 namespace {
+
+using test::Click;
 
 class ImportExportSheetTest : public ::testing::Test, protected test::TestAppContext {
   protected:
@@ -42,16 +45,9 @@ class ImportExportSheetTest : public ::testing::Test, protected test::TestAppCon
         sheet->Show();  // its help topic holds while it is on screen
         return sheet;
     }
-    static void Click(wxWindow* window, int id) {
-        wxCommandEvent event(wxEVT_BUTTON, id);
-        event.SetEventObject(window);
-        window->FindWindow(id)->GetEventHandler()->ProcessEvent(event);
-    }
     static void Choose(wxListBox* list, int index) {
         list->SetSelection(index);
-        wxCommandEvent event(wxEVT_LISTBOX, list->GetId());
-        event.SetInt(index);
-        list->GetEventHandler()->ProcessEvent(event);
+        test::Click(list, list->GetId(), wxEVT_LISTBOX, index);
     }
 
     std::vector<ExchangeFile> picked;

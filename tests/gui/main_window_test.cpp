@@ -12,7 +12,6 @@ namespace {
 using MainWindowTest = test::MainWindowFixture;
 
 TEST_F(MainWindowTest, TitleMenusAndStatusFollowTheFile) {
-    MakeFile("/d/Accounts.vk");
     CMainWindow& w = Open();
     EXPECT_EQ(w.GetTitle(), "No file selected - Vaultkeep ");
     w.UpdateMenus();
@@ -21,8 +20,7 @@ TEST_F(MainWindowTest, TitleMenusAndStatusFollowTheFile) {
     EXPECT_FALSE(Item(cmd::kMasterPassword)->IsEnabled());
     EXPECT_TRUE(Item(cmd::kNewFile)->IsEnabled());
 
-    const std::string path = "/d/Accounts.vk";
-    w.Editor()->Files().Open(&path);
+    OpenFile();
     EXPECT_EQ(w.GetTitle(), "Accounts.vk - Vaultkeep ");
     EXPECT_TRUE(Item(cmd::kSave)->IsEnabled());
     // The recent file appears by name only.
@@ -69,10 +67,8 @@ TEST_F(MainWindowTest, CloseEditorItemOnlyWithATrayIcon) {
 }
 
 TEST_F(MainWindowTest, ClosingHidesWithATrayAndEndsWithout) {
-    MakeFile("/d/a.vk");
-    CMainWindow& w = Open();
-    const std::string path = "/d/a.vk";
-    w.Editor()->Files().Open(&path);
+    OpenFile("/d/a.vk");
+    CMainWindow& w = *window;
 
     trayShown = true;
     w.Close();

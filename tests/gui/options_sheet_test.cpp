@@ -8,7 +8,6 @@
 #include <wx/tglbtn.h>
 #include <wx/uiaction.h>
 
-#include <functional>
 #include <map>
 #include <memory>
 
@@ -24,6 +23,7 @@
 #include "gui/ui/wx_date_format.h"
 #include "gui/ui/wx_text.h"
 #include "platform/wx/wx_config_storage.h"
+#include "tests/gui/gui_events.h"
 #include "tests/support/mem_file_system.h"
 #include "tests/support/null_services.h"
 #include "tests/support/process.h"
@@ -67,35 +67,16 @@ class OptionsSheetTest : public ::testing::Test {
     COptionsPropSheet& Open() {
         sheet = new COptionsPropSheet(nullptr, *context);
         sheet->Show();
-        Settle();
+        test::RunEvents();
         return *sheet;
     }
-    static void Settle() {
-        for (int i = 0; i < 5; ++i) {
-            wxYield();
-            wxMilliSleep(20);
-        }
-    }
-    // Lets the display deliver events until `done` holds (two seconds at most).
-    static bool Until(const std::function<bool()>& done) {
-        for (int i = 0; i < 100 && !done(); ++i) {
-            wxYield();
-            wxMilliSleep(20);
-        }
-        return done();
-    }
     static bool FocusReaches(wxWindow* window) {
-        return Until([window] { return wxWindow::FindFocus() == window; });
+        return test::Until([window] { return wxWindow::FindFocus() == window; });
     }
     static void Click(wxWindow* control, wxEventType type) {
-        wxCommandEvent event(type, control->GetId());
-        event.SetEventObject(control);
-        control->HandleWindowEvent(event);
+        test::Click(control, control->GetId(), type);
     }
-    static void Toggle(wxCheckBox* box) {
-        box->SetValue(!box->GetValue());
-        Click(box, wxEVT_CHECKBOX);
-    }
+    static void Toggle(wxCheckBox* box) { test::Tick(box, !box->GetValue()); }
     std::string ConfFile() const { return test::ReadFileBytes(dir.File("Vaultkeep.conf")); }
 
     test::TempDir dir;
@@ -184,7 +165,7 @@ TEST_F(OptionsSheetTest, KeyboardChangesPagesFocusesTheFirstControlAndEnterIsOk)
     EXPECT_TRUE(FocusReaches(sheet->FindWindow(optid::kClearClipboard)));
     keys.Char(' ');
     keys.Char(WXK_ESCAPE);
-    EXPECT_TRUE(Until([this] { return !sheet->IsShown(); }));
+    EXPECT_TRUE(test::Until([this] { return !sheet->IsShown(); }));
     EXPECT_FALSE(context->settings.clearClipboard);
     EXPECT_EQ(ConfFile(), kStoredSettings);
     sheet->Destroy();
@@ -202,7 +183,7 @@ TEST_F(OptionsSheetTest, KeyboardChangesPagesFocusesTheFirstControlAndEnterIsOk)
     EXPECT_TRUE(FocusReaches(s.ColumnSettings()->ColumnBox(kDescription)));
     keys.Char(' ');
     keys.Char(WXK_RETURN);
-    EXPECT_TRUE(Until([&s] { return !s.IsShown(); }));
+    EXPECT_TRUE(test::Until([&s] { return !s.IsShown(); }));
     EXPECT_NE(ConfFile().find("CategoryName0=Cards"), std::string::npos);
     EXPECT_NE(ConfFile().find("Columns1=1,2,9,10,"), std::string::npos);
 }

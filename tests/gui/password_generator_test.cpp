@@ -7,13 +7,12 @@
 #include <wx/spinbutt.h>
 #include <wx/textctrl.h>
 
-#include "core/settings/memory_settings_storage.h"
 #include "core/tools/generator_options.h"
-#include "gui/app/app_context.h"
 #include "gui/tools/generator_commands.h"
 #include "gui/tools/password_generator_dlg.h"
-#include "gui/ui/wx_date_format.h"
+#include "tests/gui/gui_events.h"
 #include "tests/gui/modal_answer.h"
+#include "tests/gui/test_app_context.h"
 #include "tests/support/mem_file_system.h"
 #include "tests/support/scripted_prompt.h"
 #include "tests/support/scripted_random.h"
@@ -36,9 +35,7 @@ class PasswordGeneratorTest : public ::testing::Test {
     // What a click or Enter sends; a radio button is checked first.
     void Send(wxEventType type, int id) {
         if (type == wxEVT_RADIOBUTTON) Control<wxRadioButton>(id)->SetValue(true);
-        wxCommandEvent event(type, id);
-        event.SetEventObject(Control(id));
-        Control(id)->GetEventHandler()->ProcessEvent(event);
+        test::Click(dialog, id, type);
     }
 
     test::MemFileSystem fs;
@@ -120,30 +117,19 @@ TEST_F(PasswordGeneratorTest, QuoteRuleEnablingAndTheClassMessage) {
     EXPECT_FALSE(LoadGeneratorOptions(profile).useLetters);
 }
 
-class HeldClipboard : public IClipboard, public IClock {
-  public:
-    bool SetText(const std::string& text) override { return held = text, true; }
-    bool GetText(std::string* text) override { return *text = held, true; }
-    bool Clear() override { return held.clear(), true; }
-    std::uint64_t TickMs() override { return 0; }
-    std::string held;
-};
-
-TEST_F(PasswordGeneratorTest, ResultGoesToTheCellOrTheClipboard) {
-    CMemorySettingsStorage storage;
-    CWxDateFormat dates;
-    HeldClipboard clipboard;
-    CAppContext context(storage, fs, prompt, dates, clipboard, clipboard, "/prog/");
+TEST(PasswordGenerator, ResultGoesToTheCellOrTheClipboard) {
+    test::TestAppContext app;
+    CAppContext& context = app.context;
     int answer = wxID_OK;
     test::ModalAnswer hook([&answer](wxDialog*) { return answer; });
 
     const auto cell = RunPasswordGenerator(nullptr, context, GeneratorUse::kCellEditor);
     ASSERT_TRUE(cell);
     EXPECT_EQ(cell->size(), 8u);
-    EXPECT_EQ(clipboard.held, "");
+    EXPECT_FALSE(app.clipboard.holdsText);
     const auto copied = RunPasswordGenerator(nullptr, context, GeneratorUse::kClipboard);
     ASSERT_TRUE(copied);
-    EXPECT_EQ(clipboard.held, *copied);
+    EXPECT_EQ(app.clipboard.text, *copied);
     EXPECT_TRUE(context.clipboard.IsPending());  // cleared again after the delay
     answer = wxID_CANCEL;
     EXPECT_FALSE(RunPasswordGenerator(nullptr, context, GeneratorUse::kClipboard));

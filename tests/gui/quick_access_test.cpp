@@ -3,28 +3,19 @@
 #include <gtest/gtest.h>
 #include <wx/menu.h>
 
-#include <chrono>
-#include <thread>
-
 #include "core/quickaccess/paste_to_application.h"
 #include "core/quickaccess/quick_access_messages.h"
 #include "gui/quickaccess/quick_access_dlg.h"
 #include "gui/quickaccess/quick_access_tree_ctrl.h"
 #include "gui/ui/balloon_help_wnd.h"
+#include "tests/gui/gui_events.h"
 #include "tests/gui/test_app_context.h"
 #include "tests/support/fake_desktop.h"
 
 namespace vk {
 namespace {
 
-// Runs the toolkit's events for a while: timers and deferred calls.
-void RunEvents(int ms) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) {
-        wxTheApp->Yield(true);
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
+using test::RunEvents;
 
 class QuickAccessDialog : public ::testing::Test, protected test::TestAppContext {
   protected:
@@ -52,14 +43,7 @@ class QuickAccessDialog : public ::testing::Test, protected test::TestAppContext
         wxTheApp->ProcessIdle();
     }
 
-    void Key(int code, int modifiers = wxMOD_NONE) {
-        wxKeyEvent event(wxEVT_CHAR_HOOK);
-        event.m_keyCode = code;
-        event.m_controlDown = modifiers & wxMOD_CONTROL;
-        event.m_shiftDown = modifiers & wxMOD_SHIFT;
-        event.SetEventObject(dialog);
-        dialog->ProcessWindowEvent(event);
-    }
+    void Key(int code, int modifiers = wxMOD_NONE) { test::PressKey(dialog, code, modifiers); }
     // Selects the item the tree shows with `text`.
     void Select(const std::string& text) {
         const CQuickAccessTree& model = dialog->Model();

@@ -1,13 +1,4 @@
 #include <gtest/gtest.h>
-#include <wx/frame.h>
-
-// The toolkit starts on the test display and makes a real top-level window.
-TEST(Toolkit, MakesAWindowOnTheDisplay) {
-    auto* frame = new wxFrame(nullptr, wxID_ANY, "probe");
-    frame->Show();
-    EXPECT_TRUE(frame->IsShown());
-    frame->Destroy();
-}
 
 #include "gui/ui/wx_text.h"
 
