@@ -6,20 +6,10 @@
 
 #include "core/shell/file_names.h"
 #include "core/shell/shell_messages.h"
+#include "tests/support/scripted_prompt.h"
 
 namespace vk {
 namespace {
-
-struct RecordingPrompt : IUserPrompt {
-    std::vector<std::string> texts;
-    std::vector<MessageIcon> icons;
-    MessageResult ShowMessage(const std::string& text, MessageButtons, MessageIcon icon) override {
-        texts.push_back(text);
-        icons.push_back(icon);
-        return MessageResult::kOk;
-    }
-    PasswordAnswer AskPassword(const PasswordRequest&) override { return {}; }
-};
 
 TEST(ShellFileNames, BareNamesGoToTheProgramFolderOthersStay) {
     EXPECT_EQ(PlaceBareFileName("mine.vk", "/opt/vk/"), "/opt/vk/mine.vk");
@@ -34,11 +24,14 @@ TEST(ShellFileNames, BareNamesGoToTheProgramFolderOthersStay) {
     EXPECT_EQ(FileNamePart("/home/a/"), "");
 }
 
-TEST(ShellFileNames, ExtensionIsAddedOnlyWhenNoneIsThere) {
+TEST(ShellFileNames, ExtensionIsAddedOnlyWhenNoneIsThereAndPickersShowIt) {
     EXPECT_EQ(WithPasswordFileExtension("mine"), "mine.vk");
     EXPECT_EQ(WithPasswordFileExtension("MINE.VK"), "MINE.VK");
     EXPECT_EQ(WithPasswordFileExtension("/a/b.vk"), "/a/b.vk");
     EXPECT_EQ(WithPasswordFileExtension("notes.txt"), "notes.txt.vk");
+    // The pickers show our files first, then every file.
+    EXPECT_EQ(PasswordFileFilter(), "Vaultkeep files (*.vk)|*.vk|All Files (*.*)|*.*");
+    EXPECT_EQ(PasswordFileFilter("*"), "Vaultkeep files (*.vk)|*.vk|All Files (*.*)|*");
 }
 
 TEST(ShellFileNames, ForbiddenCharactersAreRefusedWithTheList) {
@@ -47,24 +40,19 @@ TEST(ShellFileNames, ForbiddenCharactersAreRefusedWithTheList) {
         "                    / \\ : * ? \" < > | ";
     EXPECT_EQ(BadFileNameCharactersText(), expected);
 
-    RecordingPrompt prompt;
+    test::ScriptedPrompt prompt;
     for (const char* bad : {"a:b.vk", "a*.vk", "what?.vk", "say\"hi\".vk", "<x>.vk", "a|b.vk"}) {
         SCOPED_TRACE(bad);
         EXPECT_FALSE(CheckFileNameCharacters(std::string("/home/u/") + bad, prompt));
     }
-    ASSERT_EQ(prompt.texts.size(), 6u);
-    EXPECT_EQ(prompt.texts[0], expected);
+    ASSERT_EQ(prompt.messages.size(), 6u);
+    EXPECT_EQ(prompt.messages[0], expected);
     EXPECT_EQ(prompt.icons[0], MessageIcon::kExclamation);
 
     // Only the name part counts: folders may hold what they like.
     EXPECT_TRUE(CheckFileNameCharacters("C:\\Data\\mine.vk", prompt));
     EXPECT_TRUE(CheckFileNameCharacters("/mnt/a:b/mine.vk", prompt));
-    EXPECT_EQ(prompt.texts.size(), 6u);
-}
-
-TEST(ShellFileNames, PickerFilterNamesOurFilesThenEveryFile) {
-    EXPECT_EQ(PasswordFileFilter(), "Vaultkeep files (*.vk)|*.vk|All Files (*.*)|*.*");
-    EXPECT_EQ(PasswordFileFilter("*"), "Vaultkeep files (*.vk)|*.vk|All Files (*.*)|*");
+    EXPECT_EQ(prompt.messages.size(), 6u);
 }
 
 }  // namespace

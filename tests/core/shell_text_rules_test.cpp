@@ -157,6 +157,7 @@ TEST(ShellText, StartupEntryFollowsTheSetting) {
     entry.writable = false;
     UpdateStartupEntry(true, entry, prompt);
     EXPECT_EQ(prompt.messages, (std::vector<std::string>{"Unable to add startup shortcut entry."}));
+    EXPECT_EQ(prompt.icons, std::vector<MessageIcon>{MessageIcon::kStop});
 
     entry.available = false;
     entry.present = true;

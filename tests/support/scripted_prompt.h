@@ -11,12 +11,14 @@ namespace vk::test {
 class ScriptedPrompt : public IUserPrompt {
   public:
     std::vector<std::string> messages;
+    std::vector<MessageIcon> icons;  // of each message
     std::vector<PasswordRequest> passwordRequests;
     std::deque<MessageResult> answers;           // for questions; kOk when empty
     std::deque<PasswordAnswer> passwordAnswers;  // cancelled when empty
 
-    MessageResult ShowMessage(const std::string& text, MessageButtons, MessageIcon) override {
+    MessageResult ShowMessage(const std::string& text, MessageButtons, MessageIcon icon) override {
         messages.push_back(text);
+        icons.push_back(icon);
         if (answers.empty()) return MessageResult::kOk;
         MessageResult r = answers.front();
         answers.pop_front();
