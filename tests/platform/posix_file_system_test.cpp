@@ -131,16 +131,5 @@ TEST_F(PosixFileSystemTest, ASaveClearsOnlyTheLeftoversOfKilledSavesOfItsFile) {
     ::close(held);
 }
 
-TEST_F(PosixFileSystemTest, ExportsAreOwnerOnlyEvenOverAReadableFile) {
-    const std::string out = dir.File("out.csv");
-    test::WriteFileBytes(out, "old");
-    ASSERT_EQ(::chmod(out.c_str(), 0644), 0);
-    ASSERT_TRUE(WriteOwnerOnlyFile(fs, out, "secret").ok());
-    EXPECT_EQ(Mode(out), 0600u);
-    EXPECT_EQ(test::ReadFileBytes(out), "secret");
-    EXPECT_FALSE(WriteOwnerOnlyFile(fs, dir.File("no/such/out.csv"), "x").ok());
-    EXPECT_EQ(EntriesIn(dir.path()), 1u);
-}
-
 }  // namespace
 }  // namespace vk

@@ -73,14 +73,16 @@ TEST_F(X11, TheTopmostOrdinaryWindowGetsEveryCharacterAsItStands) {
     EXPECT_EQ(typed, text);
 }
 
-TEST_F(X11, CopiesCarryTheHintAndAreClearedAlsoFromAManager) {
+// What another program reads, and the hint, are checked through the command-line tool; here,
+// a clipboard manager that takes the text over.
+TEST_F(X11, CopiesAreClearedAlsoFromAClipboardManager) {
     CX11Clipboard clipboard;
     ASSERT_TRUE(clipboard.Available());
     std::atomic<bool> stop{false};
-    auto readWhileServing = [&](const char* selection, const char* target) {
-        test::ChildProcess reader({VK_X11_PROBE, "read", selection, target});
-        std::thread serve([&] { clipboard.Serve(std::chrono::steady_clock::now() + 3s, stop); });
-        const auto line = reader.ReadLine(5s);
+    // Serves the clipboard until `line` is read from `from`.
+    auto serveUntilLine = [&](test::ChildProcess& from) {
+        std::thread serve([&] { clipboard.Serve(std::chrono::steady_clock::now() + 5s, stop); });
+        const auto line = from.ReadLine(5s);
         stop = true;
         serve.join();
         stop = false;
@@ -89,36 +91,17 @@ TEST_F(X11, CopiesCarryTheHintAndAreClearedAlsoFromAManager) {
     CSteadyClock clock;
     test::ScriptedPrompt prompt;
     CClipboardClearer clearer(clipboard, clock);
-    ASSERT_TRUE(
-        clearer.CopyText("s\xC3\xA9"
-                         "cret",
-                         prompt));
-    EXPECT_EQ(readWhileServing("CLIPBOARD", "UTF8_STRING"),
-              "text:s\xC3\xA9"
-              "cret");
-    EXPECT_EQ(readWhileServing("CLIPBOARD", "x-kde-passwordManagerHint"), "text:secret");
+    ASSERT_TRUE(clearer.CopyText("s\xC3\xA9", prompt));
 
-    // A clipboard manager takes the text over; clearing still empties it.
     test::ChildProcess manager({VK_X11_PROBE, "manager"});
     ASSERT_EQ(manager.ReadLine(), "ready");
-    std::thread serve([&] { clipboard.Serve(std::chrono::steady_clock::now() + 5s, stop); });
-    const auto took = manager.ReadLine(5s);
-    stop = true;
-    serve.join();
-    stop = false;
-    ASSERT_EQ(took, "took 7");
+    ASSERT_EQ(serveUntilLine(manager), "took 3");
     std::string held;
     ASSERT_TRUE(clipboard.GetText(&held));
-    EXPECT_EQ(held,
-              "s\xC3\xA9"
-              "cret");
+    EXPECT_EQ(held, "s\xC3\xA9");
     EXPECT_TRUE(clearer.ClearNow());
-    EXPECT_EQ(readWhileServing("CLIPBOARD", "UTF8_STRING"), "text:");
-
-    // What the user copied meanwhile stays.
-    ASSERT_TRUE(clearer.CopyText("another", prompt));
-    ASSERT_TRUE(clipboard.SetText("the user's"));
-    EXPECT_FALSE(clearer.ClearNow());
+    test::ChildProcess reader({VK_X11_PROBE, "read", "CLIPBOARD", "UTF8_STRING"});
+    EXPECT_EQ(serveUntilLine(reader), "text:");
 }
 
 }  // namespace
