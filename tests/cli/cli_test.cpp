@@ -7,29 +7,15 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/cli/cli_runner.h"
 #include "tests/support/child_process.h"
-#include "tests/support/process.h"
 
 namespace vk::test {
 namespace {
 
-const std::string kCli = VK_CLI_PATH;
-const std::string kDemoJson = std::string(VK_SOURCE_DIR) + "/resources/demo/demo.json";
-
-ProcessResult Cli(std::vector<std::string> args, const std::string& input = "") {
-    args.insert(args.begin(), kCli);
-    return RunProcess(args, input);
-}
-
 class CliTest : public ::testing::Test {
   protected:
-    // The demo JSON imported into a protected file.
-    std::string MakeDemo(const std::string& name = "demo.vk") {
-        const std::string file = dir.File(name);
-        auto r = Cli({"import", kDemoJson, file, "--format", "json", "--password-stdin"}, "demo\n");
-        EXPECT_EQ(r.exitCode, 0) << r.err;
-        return file;
-    }
+    std::string MakeDemo() { return ImportDemo(dir.File("demo.vk")); }
     TempDir dir;
 };
 
@@ -39,40 +25,39 @@ TEST_F(CliTest, ImportThenReadBack) {
     ASSERT_EQ(stat(file.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 
-    auto info = Cli({"info", file, "--password-stdin"}, "demo\n");
+    auto info = CliWithPassword({"info", file});
     EXPECT_EQ(info.exitCode, 0) << info.err;
     EXPECT_NE(info.out.find("Protected: yes"), std::string::npos);
     EXPECT_NE(info.out.find("Reminder: the word demo"), std::string::npos);
     EXPECT_NE(info.out.find("Folders: 6"), std::string::npos);
 
-    auto ls = Cli({"ls", file, "--password-stdin"}, "demo\n");
+    auto ls = CliWithPassword({"ls", file});
     EXPECT_EQ(ls.out, "Banking\nBanking~Cards\nInternet\nInternet~Shopping\nSoftware\nEmail\n");
-    auto records = Cli({"ls", file, "Internet", "--password-stdin"}, "demo\n");
+    auto records = CliWithPassword({"ls", file, "Internet"});
     EXPECT_EQ(records.out, "0\tMail\n1\tPhoto club forum\n");
 
-    auto masked = Cli({"show", file, "Internet", "0", "--password-stdin"}, "demo\n");
+    auto masked = CliWithPassword({"show", file, "Internet", "0"});
     EXPECT_NE(masked.out.find("Password: *****\n"), std::string::npos);
     EXPECT_EQ(masked.out.find("violet-orbit-19"), std::string::npos);
-    auto shown =
-        Cli({"show", file, "Internet", "0", "--show-protected", "--password-stdin"}, "demo\n");
+    auto shown = CliWithPassword({"show", file, "Internet", "0", "--show-protected"});
     EXPECT_NE(shown.out.find("Password: violet-orbit-19\n"), std::string::npos);
 }
 
 TEST_F(CliTest, ExportImportRoundTripIsByteIdentical) {
     const std::string file = MakeDemo();
     const std::string json = dir.File("out.json");
-    auto exp = Cli({"export", file, "--format", "json", "-o", json, "--password-stdin"}, "demo\n");
+    auto exp = CliWithPassword({"export", file, "--format", "json", "-o", json});
     ASSERT_EQ(exp.exitCode, 0) << exp.err;
     const std::string copy = dir.File("copy.vk");
-    auto imp = Cli({"import", json, copy, "--format", "json", "--password-stdin"}, "demo\n");
+    auto imp = CliWithPassword({"import", json, copy, "--format", "json"});
     ASSERT_EQ(imp.exitCode, 0) << imp.err;
-    auto again = Cli({"export", copy, "--format", "json", "--password-stdin"}, "demo\n");
+    auto again = CliWithPassword({"export", copy, "--format", "json"});
     EXPECT_EQ(again.out, ReadFileBytes(json));
 }
 
 TEST_F(CliTest, ErrorsAreOneLineWithExitOne) {
     const std::string file = MakeDemo();
-    auto wrong = Cli({"info", file, "--password-stdin"}, "Demo\n");
+    auto wrong = CliWithPassword({"info", file}, "Demo");
     EXPECT_EQ(wrong.exitCode, 1);
     EXPECT_EQ(wrong.err, "Incorrect password\n");
 
@@ -92,34 +77,30 @@ TEST_F(CliTest, ErrorsAreOneLineWithExitOne) {
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.err, "Unknown data type in file.\n");
 
-    auto exists =
-        Cli({"import", kDemoJson, file, "--format", "json", "--password-stdin"}, "demo\n");
+    auto exists = CliWithPassword({"import", kDemoJson, file, "--format", "json"});
     EXPECT_EQ(exists.exitCode, 1);
-    auto tooLong =
-        Cli({"import", kDemoJson, dir.File("long.vk"), "--format", "json", "--password-stdin"},
-            std::string(81, 'x') + "\n");
+    auto tooLong = CliWithPassword({"import", kDemoJson, dir.File("long.vk"), "--format", "json"},
+                                   std::string(81, 'x'));
     EXPECT_EQ(tooLong.exitCode, 1);
     EXPECT_NE(tooLong.err.find("too long"), std::string::npos);
 }
 
 TEST_F(CliTest, CreateAndChangeTheMasterPassword) {
     const std::string file = dir.File("new.vk");
-    auto created = Cli({"create", file, "--reminder", "hint", "--password-stdin"}, "first\n");
+    auto created = CliWithPassword({"create", file, "--reminder", "hint"}, "first");
     ASSERT_EQ(created.exitCode, 0) << created.err;
     EXPECT_EQ(ReadFileBytes(file).substr(0, 8), std::string("P\0\0\0hint", 8));
     EXPECT_EQ(ReadFileBytes(file).size(), 4u + 32 + 4 + 80);  // reminder and check block only
 
-    auto import = Cli(
-        {"import", kDemoJson, file, "--format", "json", "--force", "--password-stdin"}, "first\n");
+    auto import =
+        CliWithPassword({"import", kDemoJson, file, "--format", "json", "--force"}, "first");
     ASSERT_EQ(import.exitCode, 0) << import.err;
-    const std::string before =
-        Cli({"export", file, "--format", "json", "--password-stdin"}, "first\n").out;
+    const std::string before = CliWithPassword({"export", file, "--format", "json"}, "first").out;
 
     auto changed = Cli({"passwd", file, "--password-stdin"}, "first\nsecond\n");
     ASSERT_EQ(changed.exitCode, 0) << changed.err;
-    EXPECT_EQ(Cli({"info", file, "--password-stdin"}, "first\n").exitCode, 1);
-    EXPECT_EQ(Cli({"export", file, "--format", "json", "--password-stdin"}, "second\n").out,
-              before);
+    EXPECT_EQ(CliWithPassword({"info", file}, "first").exitCode, 1);
+    EXPECT_EQ(CliWithPassword({"export", file, "--format", "json"}, "second").out, before);
 
     auto removed = Cli({"passwd", file, "--password-stdin"}, "second\n\n");
     ASSERT_EQ(removed.exitCode, 0) << removed.err;
@@ -130,28 +111,27 @@ TEST_F(CliTest, CreateAndChangeTheMasterPassword) {
 
     // An empty line makes an unprotected file, which is empty.
     const std::string plain = dir.File("plain.vk");
-    ASSERT_EQ(Cli({"create", plain, "--password-stdin"}, "\n").exitCode, 0);
+    ASSERT_EQ(CliWithPassword({"create", plain}, "").exitCode, 0);
     EXPECT_EQ(ReadFileBytes(plain), "");
     EXPECT_EQ(Cli({"ls", plain}).exitCode, 0);
 }
 
 TEST_F(CliTest, PasswordLimitsAreRefused) {
     const std::string file = dir.File("limits.vk");
-    auto longPassword = Cli({"create", file, "--password-stdin"}, std::string(81, 'p') + "\n");
+    auto longPassword = CliWithPassword({"create", file}, std::string(81, 'p'));
     EXPECT_EQ(longPassword.exitCode, 1);
     EXPECT_EQ(longPassword.err,
               "The password is too long. A master password can hold at most 80 characters.\n");
-    auto longReminder =
-        Cli({"create", file, "--reminder", std::string(32, 'r'), "--password-stdin"}, "pw\n");
+    auto longReminder = CliWithPassword({"create", file, "--reminder", std::string(32, 'r')}, "pw");
     EXPECT_EQ(longReminder.exitCode, 1);
     EXPECT_FALSE(std::ifstream(file).good());
 
-    ASSERT_EQ(Cli({"create", file, "--password-stdin"}, std::string(80, 'p') + "\n").exitCode, 0);
-    EXPECT_EQ(Cli({"create", file, "--password-stdin"}, "x\n").exitCode, 1);  // exists
+    ASSERT_EQ(CliWithPassword({"create", file}, std::string(80, 'p')).exitCode, 0);
+    EXPECT_EQ(CliWithPassword({"create", file}, "x").exitCode, 1);  // exists
     auto tooLong = Cli({"passwd", file, "--password-stdin"},
                        std::string(80, 'p') + "\n" + std::string(81, 'q') + "\n");
     EXPECT_EQ(tooLong.exitCode, 1);
-    EXPECT_EQ(Cli({"info", file, "--password-stdin"}, std::string(80, 'p') + "\n").exitCode, 0);
+    EXPECT_EQ(CliWithPassword({"info", file}, std::string(80, 'p')).exitCode, 0);
 }
 
 TEST_F(CliTest, HostileJsonIsRefusedWithoutWritingAFile) {
@@ -197,9 +177,8 @@ TEST_F(CliTest, UsageErrorsExitTwo) {
 TEST_F(CliTest, ReportWritesAnOwnerOnlyPdfOrFailsLeavingNothing) {
     const std::string file = MakeDemo();
     const std::string pdf = dir.File("report.pdf");
-    auto ok = Cli({"report", file, "--pdf", pdf, "--folder", "Internet", "--passwords", "--bars",
-                   "--paper", "Letter", "--font-size", "40", "--password-stdin"},
-                  "demo\n");
+    auto ok = CliWithPassword({"report", file, "--pdf", pdf, "--folder", "Internet", "--passwords",
+                               "--bars", "--paper", "Letter", "--font-size", "40"});
     ASSERT_EQ(ok.exitCode, 0) << ok.err;
     EXPECT_EQ(ok.out + ok.err, "");
     EXPECT_EQ(ReadFileBytes(pdf).rfind("%PDF-", 0), 0u);
@@ -208,7 +187,7 @@ TEST_F(CliTest, ReportWritesAnOwnerOnlyPdfOrFailsLeavingNothing) {
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 
     const std::string empty = dir.File("empty.vk");
-    ASSERT_EQ(Cli({"create", empty, "--password-stdin"}, "\n").exitCode, 0);
+    ASSERT_EQ(CliWithPassword({"create", empty}, "").exitCode, 0);
     const std::string kept = ReadFileBytes(pdf);
     const struct {
         std::vector<std::string> args;
@@ -234,7 +213,7 @@ TEST_F(CliTest, ReportWritesAnOwnerOnlyPdfOrFailsLeavingNothing) {
         EXPECT_TRUE(c.exitCode != 1 || std::count(r.err.begin(), r.err.end(), '\n') == 1);
     }
     EXPECT_EQ(ReadFileBytes(pdf), kept);
-    EXPECT_EQ(Cli({"info", file, "--password-stdin"}, "demo\n").exitCode, 0);
+    EXPECT_EQ(CliWithPassword({"info", file}).exitCode, 0);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
 }
 
@@ -294,10 +273,9 @@ TEST_F(CliTest, ClipRefusesWhatItCannotCopy) {
          "The field Username of record 0 in \"Banking~Cards\" is empty.\n"},
     };
     for (const Case& c : cases) {
-        std::vector<std::string> args = {kCli, "clip", file};
+        std::vector<std::string> args = {"clip", file};
         args.insert(args.end(), c.args.begin(), c.args.end());
-        args.push_back("--password-stdin");
-        const ProcessResult r = RunProcess(args, "demo\n");
+        const ProcessResult r = CliWithPassword(args);
         EXPECT_EQ(r.exitCode, c.exitCode) << c.args[0] << " " << c.args[1];
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         if (!c.err.empty() && std::getenv("DISPLAY")) {

@@ -3,17 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "tests/support/process.h"
+#include "tests/cli/cli_runner.h"
 
 namespace vk::test {
 namespace {
 
-const std::string kDemoJson = std::string(VK_SOURCE_DIR) + "/resources/demo/demo.json";
-
-ProcessResult Cli(std::vector<std::string> args, const std::string& input = "demo\n") {
-    args.insert(args.begin(), VK_CLI_PATH);
-    args.push_back("--password-stdin");
-    return RunProcess(args, input);
+// Every command here reads the demo's password.
+ProcessResult Demo(std::vector<std::string> args) {
+    return CliWithPassword(std::move(args));
 }
 
 unsigned Mode(const std::string& path) {
@@ -25,7 +22,7 @@ class ExchangeCliTest : public ::testing::Test {
   protected:
     ExchangeCliTest() {
         ::setenv("XDG_CONFIG_HOME", dir.path().c_str(), 1);  // default column names
-        EXPECT_EQ(Cli({"import", kDemoJson, demo, "--format", "json"}).exitCode, 0);
+        ImportDemo(demo);
     }
     TempDir dir;
     const std::string demo = dir.File("demo.vk");
@@ -33,8 +30,8 @@ class ExchangeCliTest : public ::testing::Test {
 
 TEST_F(ExchangeCliTest, CsvExportWritesTheChosenRecords) {
     auto out =
-        Cli({"export", demo, "--format", "csv", "--folder", "Banking~Cards", "--folder", "Email",
-             "--fields", "description,3,Credit card #", "--folder-names", "--heading"});
+        Demo({"export", demo, "--format", "csv", "--folder", "Banking~Cards", "--folder", "Email",
+              "--fields", "description,3,Credit card #", "--folder-names", "--heading"});
     ASSERT_EQ(out.exitCode, 0) << out.err;
     EXPECT_EQ(out.out,
               "Folder,\"Description\",\"Title\",\"Credit card #\"\r\n"
@@ -42,8 +39,8 @@ TEST_F(ExchangeCliTest, CsvExportWritesTheChosenRecords) {
               "\"Banking\\Cards\",\"Travel card\",\"Visa\",\"4929 1234 5678 9012\"\r\n");
     EXPECT_EQ(out.err, "");
     EXPECT_EQ(
-        Cli({"export", demo, "--format", "text", "--folder", "Banking~Cards", "--folder", "Email",
-             "--fields", "description,3,Credit card #", "--folder-names", "--heading", "-o", "-"})
+        Demo({"export", demo, "--format", "text", "--folder", "Banking~Cards", "--folder", "Email",
+              "--fields", "description,3,Credit card #", "--folder-names", "--heading", "-o", "-"})
             .out,
         out.out);
 
@@ -51,20 +48,20 @@ TEST_F(ExchangeCliTest, CsvExportWritesTheChosenRecords) {
     const std::string file = dir.File("out.csv");
     WriteFileBytes(file, "old");
     ::chmod(file.c_str(), 0644);
-    auto written = Cli({"export", demo, "--format", "csv", "-o", file});
+    auto written = Demo({"export", demo, "--format", "csv", "-o", file});
     ASSERT_EQ(written.exitCode, 0) << written.err;
     EXPECT_EQ(Mode(file), 0600u);
-    EXPECT_EQ(ReadFileBytes(file), Cli({"export", demo, "--format", "csv"}).out);
+    EXPECT_EQ(ReadFileBytes(file), Demo({"export", demo, "--format", "csv"}).out);
     EXPECT_EQ(written.err,
               "Files that have been exported are not encrypted and may contain password or other "
               "information that you wish to be kept private. You should delete the exported "
               "file as soon as possible.\n");
     // So is the machine form's output.
     ::chmod(file.c_str(), 0644);
-    ASSERT_EQ(Cli({"export", demo, "--format", "json", "-o", file}).exitCode, 0);
+    ASSERT_EQ(Demo({"export", demo, "--format", "json", "-o", file}).exitCode, 0);
     EXPECT_EQ(Mode(file), 0600u);
     // A device in the way is never replaced by a file; standard output that fails is a failure.
-    auto device = Cli({"export", demo, "--format", "csv", "-o", "/dev/null"});
+    auto device = Demo({"export", demo, "--format", "csv", "-o", "/dev/null"});
     EXPECT_EQ(device.exitCode, 1);
     EXPECT_EQ(device.err, "Error: Could not open the file. Not a regular file File: /dev/null\n");
     auto full = RunProcess({"/bin/sh", "-c",
@@ -78,22 +75,22 @@ TEST_F(ExchangeCliTest, CsvExportWritesTheChosenRecords) {
 TEST_F(ExchangeCliTest, CsvImportAddsTheExportedRecordsBack) {
     const std::string csv = dir.File("all.csv");
     ASSERT_EQ(
-        Cli({"export", demo, "--format", "csv", "--folder", "Internet", "--heading", "-o", csv})
+        Demo({"export", demo, "--format", "csv", "--folder", "Internet", "--heading", "-o", csv})
             .exitCode,
         0);
     const std::string all = "0,1,2,3,4,5,6,7,8,9,10,11,12,13";
-    auto imported = Cli({"import", csv, demo, "--format", "csv", "--folder", "Email", "--order",
-                         all, "--skip-lines", "1"});
+    auto imported = Demo({"import", csv, demo, "--format", "csv", "--folder", "Email", "--order",
+                          all, "--skip-lines", "1"});
     ASSERT_EQ(imported.exitCode, 0) << imported.err;
     EXPECT_EQ(imported.out, "2 records were imported.\n");
-    auto again = Cli({"export", demo, "--format", "csv", "--folder", "Email"});
+    auto again = Demo({"export", demo, "--format", "csv", "--folder", "Email"});
     EXPECT_EQ(again.out.substr(again.out.find("\r\n") + 2),
               ReadFileBytes(csv).substr(ReadFileBytes(csv).find("\r\n") + 2));
 
     WriteFileBytes(csv, "\r\n\"only\",skipped\r\n");
     const std::string before = ReadFileBytes(demo);
-    auto none = Cli({"import", csv, demo, "--format", "csv", "--folder", "Email", "--order",
-                     "skip,skip", "--skip-lines", "0"});
+    auto none = Demo({"import", csv, demo, "--format", "csv", "--folder", "Email", "--order",
+                      "skip,skip", "--skip-lines", "0"});
     EXPECT_EQ(none.out, "There were no records imported.\n");
     EXPECT_EQ(ReadFileBytes(demo), before);
 }
@@ -135,7 +132,7 @@ TEST_F(ExchangeCliTest, FailuresLeaveThePasswordFileAsItWas) {
         {{"export", demo, "--format", "csv", "--fields", "1,2,14"}, 2, ""},
     };
     for (const Case& c : cases) {
-        auto r = Cli(c.args);
+        auto r = Demo(c.args);
         EXPECT_EQ(r.exitCode, c.exitCode) << c.args[0] << " " << c.args[4];
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         if (!c.err.empty()) {
@@ -194,10 +191,10 @@ TEST_F(ExchangeCliTest, TheMachineFormRefusesWhatItsSlotsCannotKeep) {
     const std::string before = ReadFileBytes(demo);
     for (const Case& c : cases) {
         WriteFileBytes(in, c.json);
-        auto r = Cli({"import", in, demo, "--format", "json", "--force"});
+        auto r = Demo({"import", in, demo, "--format", "json", "--force"});
         if (c.error.empty()) {
             ASSERT_EQ(r.exitCode, 0) << r.err;
-            const std::string back = Cli({"export", demo, "--format", "json"}).out;
+            const std::string back = Demo({"export", demo, "--format", "json"}).out;
             EXPECT_NE(back.find("\"" + c.kept + "\""), std::string::npos) << c.kept;
             WriteFileBytes(demo, before);
         } else {

@@ -3,7 +3,7 @@
 
 #include <regex>
 
-#include "tests/support/process.h"
+#include "tests/cli/cli_runner.h"
 
 namespace vk::test {
 namespace {
@@ -12,7 +12,7 @@ class GeneratorCliTest : public ::testing::Test {
   protected:
     // The tool with its program folder, and so its profile, in the test's folder.
     ProcessResult Cli(std::vector<std::string> args) {
-        args.insert(args.begin(), {"/usr/bin/env", "VAULTKEEP_HOME=" + dir.path(), VK_CLI_PATH});
+        args.insert(args.begin(), {"/usr/bin/env", "VAULTKEEP_HOME=" + dir.path(), kCli});
         return RunProcess(args);
     }
     TempDir dir;

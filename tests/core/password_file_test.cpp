@@ -47,12 +47,17 @@ class PasswordFileTest : public ::testing::Test {
         r[kPassword] = password;
         return r;
     }
+    // A store that names the file and holds nothing yet.
+    static CPasswordStore Unread(const std::string& path = kPath) {
+        CPasswordStore s;
+        s.filePath = path;
+        return s;
+    }
     int Save(CPasswordStore& s) { return CPasswordFile(fs, prompt, dates).Save(s); }
     int Load(CPasswordStore& s) { return CPasswordFile(fs, prompt, dates).Load(s); }
     // A store read back from the file with the password already held.
-    CPasswordStore Reload(const std::string& password = "", const std::string& path = kPath) {
-        CPasswordStore s;
-        s.filePath = path;
+    CPasswordStore Reload(const std::string& password = "") {
+        CPasswordStore s = Unread();
         s.masterPassword.Assign(password);
         EXPECT_EQ(Load(s), 1) << (prompt.messages.empty() ? "" : prompt.messages.back());
         return s;
@@ -155,8 +160,7 @@ TEST_F(PasswordFileTest, AsksForThePasswordWithNameAndReminder) {
     s.AddFolder("A", 1);
     ASSERT_EQ(Save(s), 1);
 
-    CPasswordStore other;
-    other.filePath = kPath;
+    CPasswordStore other = Unread();
     prompt.AnswerPassword("right");
     ASSERT_EQ(Load(other), 1);
     ASSERT_EQ(prompt.passwordRequests.size(), 1u);
@@ -167,8 +171,7 @@ TEST_F(PasswordFileTest, AsksForThePasswordWithNameAndReminder) {
     EXPECT_EQ(other.folders.size(), 1u);
 
     // Cancel: nothing is held, nothing can be saved over the file.
-    CPasswordStore cancelled;
-    cancelled.filePath = kPath;
+    CPasswordStore cancelled = Unread();
     cancelled.masterPassword.Assign("wrong");
     EXPECT_EQ(Load(cancelled), 0);
     EXPECT_TRUE(cancelled.masterPassword.empty());
@@ -181,8 +184,7 @@ TEST_F(PasswordFileTest, AsksForThePasswordWithNameAndReminder) {
 
     // A prompt that claims success with a wrong password is not believed.
     prompt.AnswerPassword("Right");
-    CPasswordStore lied;
-    lied.filePath = kPath;
+    CPasswordStore lied = Unread();
     EXPECT_EQ(Load(lied), 0);
 }
 
@@ -195,8 +197,7 @@ TEST_F(PasswordFileTest, BrowseLoadsTheOtherFileInstead) {
     plain.AddFolder("Second", 1);
     ASSERT_EQ(Save(plain), 1);
 
-    CPasswordStore t;
-    t.filePath = kPath;
+    CPasswordStore t = Unread();
     prompt.AnswerBrowse("/home/u/other.vk");
     ASSERT_EQ(Load(t), 1);
     EXPECT_EQ(t.filePath, "/home/u/other.vk");
@@ -321,11 +322,9 @@ TEST_F(PasswordFileTest, DamagedFilesGiveTheirMessageAndCannotBeSavedOver) {
     for (const Case& c : cases) {
         prompt.messages.clear();
         fs.files[kPath] = c.bytes;
-        CPasswordStore s;
-        s.filePath = kPath;
+        CPasswordStore s = Unread();
         EXPECT_EQ(Load(s), 0);
-        ASSERT_EQ(prompt.messages.size(), 1u);
-        EXPECT_EQ(prompt.messages[0], c.message);
+        EXPECT_EQ(prompt.messages, std::vector<std::string>{c.message});
         EXPECT_FALSE(s.loadComplete);
         EXPECT_EQ(Save(s), 0);
         EXPECT_EQ(fs.files[kPath], c.bytes);
@@ -352,8 +351,7 @@ TEST_F(PasswordFileTest, OpenAndReadFailuresAreReported) {
     fs.readChunk = 4096;
     fs.failReadAt = fs.reads + 3;
     prompt.messages.clear();
-    CPasswordStore partial;
-    partial.filePath = kPath;
+    CPasswordStore partial = Unread();
     EXPECT_EQ(Load(partial), 0);
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.messages[0].rfind("Error: Error reading file\n\n\nInput/output error", 0), 0u);

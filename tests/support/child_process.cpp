@@ -81,22 +81,21 @@ std::vector<std::string> ChildProcess::ReadRemainingLines(std::chrono::milliseco
 }
 
 bool ChildProcess::HasEnded() {
-    if (ended_) return true;
-    int status = 0;
-    if (::waitpid(pid_, &status, WNOHANG) != pid_) return false;
-    ended_ = true;
-    exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    return true;
+    return Reap(WNOHANG);
 }
 
 int ChildProcess::Wait() {
-    if (!ended_) {
-        int status = 0;
-        ::waitpid(pid_, &status, 0);
+    Reap(0);
+    return exitCode_;
+}
+
+bool ChildProcess::Reap(int options) {
+    int status = 0;
+    if (!ended_ && ::waitpid(pid_, &status, options) == pid_) {
         ended_ = true;
         exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
-    return exitCode_;
+    return ended_;
 }
 
 void ChildProcess::Signal(int signal) {

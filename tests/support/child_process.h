@@ -39,6 +39,8 @@ class ChildProcess {
     // Reads what it printed, waiting up to `timeoutMs`; false once its output has ended.
     bool Fill(int timeoutMs);
     std::optional<std::string> TakeLine();
+    // Collects the exit code once it has ended; waits when `options` lets waitpid wait.
+    bool Reap(int options);
 
     pid_t pid_ = -1;
     int out_ = -1;

@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
+#include <sstream>
 #include <thread>
 
 namespace vk::test {
@@ -56,22 +58,11 @@ DesktopHelperForTest::DesktopHelperForTest(Kind kind) {
     Display* d = XOpenDisplay(nullptr);
     running_ = d && runs(d);
     if (d) XCloseDisplay(d);
-    const std::vector<std::string> argv =
-        kind == Kind::kWindowManager
-            ? std::vector<std::string>{"/usr/bin/openbox", "--replace", "--sm-disable"}
-            : std::vector<std::string>{"/usr/bin/trayer",
-                                       "--edge",
-                                       "top",
-                                       "--align",
-                                       "right",
-                                       "--SetDockType",
-                                       "true",
-                                       "--widthtype",
-                                       "pixel",
-                                       "--width",
-                                       "64",
-                                       "--height",
-                                       "24"};
+    std::istringstream command(kind == Kind::kWindowManager
+                                   ? "/usr/bin/openbox --replace --sm-disable"
+                                   : "/usr/bin/trayer --edge top --align right --SetDockType true "
+                                     "--widthtype pixel --width 64 --height 24");
+    const std::vector<std::string> argv{std::istream_iterator<std::string>(command), {}};
     if (running_ || access(argv[0].c_str(), X_OK) != 0) return;
     // The helper now and then gives up at once on a display that has just started: again.
     for (int attempt = 0; attempt < 3 && !running_; ++attempt) {
