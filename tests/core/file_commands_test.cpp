@@ -34,11 +34,6 @@ class ScriptedHost : public IFileCommandHost {
     void ResetUndo() override { ++undoResets; }
 };
 
-class FixedDates : public IDateFormat {
-  public:
-    std::string DateText(const SystemTime&) override { return ""; }
-};
-
 class FileCommandsTest : public ::testing::Test {
   protected:
     FileCommandsTest()
@@ -59,7 +54,7 @@ class FileCommandsTest : public ::testing::Test {
 
     test::MemFileSystem fs;
     test::ScriptedPrompt prompt;
-    FixedDates dates;
+    CLocaleDateFormat dates{std::locale::classic()};
     CPasswordStore store;
     CFolderTree tree;
     CPasswordFile file;

@@ -5,6 +5,7 @@
 
 #include "core/settings/memory_settings_storage.h"
 #include "core/tools/options.h"
+#include "tests/support/counted_effects.h"
 #include "tests/support/scripted_prompt.h"
 
 namespace vk {
@@ -130,15 +131,7 @@ class OptionsSessionTest : public ::testing::Test {
     }
     OptionsEffects Effects() {
         OptionsEffects effects;
-        const char* names[] = {"timer",   "tray",   "transparency", "skin",
-                               "startup", "editor", "quick"};
-        std::function<void()>* hooks[] = {
-            &effects.applyClipboardTimer, &effects.applyTrayIcon,
-            &effects.applyTransparency,   &effects.applySkin,
-            &effects.updateStartupEntry,  &effects.editorSettingsChanged,
-            &effects.quickAccessChanged};
-        for (std::size_t i = 0; i < std::size(hooks); ++i)
-            *hooks[i] = [this, name = std::string(names[i])] { ++applied[name]; };
+        test::CountEffects(effects, applied);
         return effects;
     }
     std::map<std::string, int> applied;
@@ -214,8 +207,7 @@ TEST_F(OptionsSessionTest, CancelWritesNothingAndBringsEverythingBack) {
     // A name edit losing the focus while the sheet closes changes nothing any more.
     EXPECT_FALSE(session.RenameCurrentCategory("late"));
     EXPECT_EQ(settings.categoryNames[3], "Software");
-    for (const char* hook : {"timer", "tray", "transparency", "skin", "startup", "editor", "quick"})
-        EXPECT_EQ(applied[hook], 1) << hook;
+    for (const char* hook : test::kEffectNames) EXPECT_EQ(applied[hook], 1) << hook;
 }
 
 }  // namespace

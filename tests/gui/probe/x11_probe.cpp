@@ -1,6 +1,6 @@
 // Another X client for the tests, without any toolkit.
 //
-//   vk_x11_probe window TITLE [dialog|utility] [iconic]
+//   vk_x11_probe window TITLE [utility] [iconic]
 //     Shows a window ("" for an untitled one), prints "ready WINDOW-ID" once it is on screen,
 //     then one line per key typed into it: the character as UTF-8, or "<Tab>" and "<Return>".
 //   vk_x11_probe read SELECTION TARGET
@@ -34,7 +34,7 @@ void Say(const std::string& line) {
     std::fflush(stdout);
 }
 
-int RunWindow(const char* title, bool dialog, bool utility, bool iconic) {
+int RunWindow(const char* title, bool utility, bool iconic) {
     std::setlocale(LC_ALL, "C.UTF-8");
     XSetLocaleModifiers("@im=none");
     const Window w =
@@ -45,8 +45,8 @@ int RunWindow(const char* title, bool dialog, bool utility, bool iconic) {
                         reinterpret_cast<const unsigned char*>(title),
                         static_cast<int>(std::strlen(title)));
     }
-    if (dialog || utility) {
-        const Atom type = A(dialog ? "_NET_WM_WINDOW_TYPE_DIALOG" : "_NET_WM_WINDOW_TYPE_UTILITY");
+    if (utility) {
+        const Atom type = A("_NET_WM_WINDOW_TYPE_UTILITY");
         XChangeProperty(d, w, A("_NET_WM_WINDOW_TYPE"), XA_ATOM, 32, PropModeReplace,
                         reinterpret_cast<const unsigned char*>(&type), 1);
     }
@@ -85,7 +85,7 @@ int RunWindow(const char* title, bool dialog, bool utility, bool iconic) {
 }
 
 // What the owner of `selection` gives for `target`; false when it gives nothing.
-bool Read(Window w, Atom selection, Atom target, std::string* out, Atom* type = nullptr) {
+bool Read(Window w, Atom selection, Atom target, std::string* out) {
     const Atom into = A("VK_PROBE");
     XConvertSelection(d, selection, target, into, w, CurrentTime);
     XFlush(d);
@@ -106,17 +106,7 @@ bool Read(Window w, Atom selection, Atom target, std::string* out, Atom* type = 
         unsigned char* data = nullptr;
         XGetWindowProperty(d, w, into, 0, 1 << 16, True, AnyPropertyType, &actual, &format, &count,
                            &after, &data);
-        if (type) *type = actual;
         if (format == 8 && data) out->assign(reinterpret_cast<char*>(data), count);
-        if (format == 32 && data) {
-            // A list of atoms: their names, one a line.
-            const auto* atoms = reinterpret_cast<const Atom*>(data);
-            for (unsigned long i = 0; i < count; ++i) {
-                char* name = XGetAtomName(d, atoms[i]);
-                *out += std::string(name ? name : "?") + "\n";
-                if (name) XFree(name);
-            }
-        }
         if (data) XFree(data);
         return true;
     }
@@ -181,13 +171,12 @@ int main(int argc, char** argv) {
     if (!d || argc < 2) return 2;
     const std::string mode = argv[1];
     if (mode == "window" && argc >= 3) {
-        bool dialog = false, utility = false, iconic = false;
+        bool utility = false, iconic = false;
         for (int i = 3; i < argc; ++i) {
-            dialog = dialog || std::strcmp(argv[i], "dialog") == 0;
             utility = utility || std::strcmp(argv[i], "utility") == 0;
             iconic = iconic || std::strcmp(argv[i], "iconic") == 0;
         }
-        return RunWindow(argv[2], dialog, utility, iconic);
+        return RunWindow(argv[2], utility, iconic);
     }
     if (mode == "read" && argc == 4) return RunRead(argv[2], argv[3]);
     if (mode == "manager") return RunManager();
