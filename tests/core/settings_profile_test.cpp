@@ -71,9 +71,8 @@ TEST_F(ProfileFileTest, HostileProfilesReadSafely) {
     EXPECT_EQ(profile.ReadText("WordOptions"), "single");
     EXPECT_EQ(profile.ReadNumber("InsertMode", 0), 1u);  // the first of two
     EXPECT_EQ(profile.ReadText("SpecialChars"), longValue.substr(0, 259));
-}
 
-TEST_F(ProfileFileTest, LineBreaksInATextCannotAddKeys) {
+    // Line breaks in a written text cannot add keys.
     ASSERT_EQ(profile.WriteText("InsertText", "a\r\nPasswordLength=1\n[x]"), 1);
     EXPECT_EQ(profile.ReadNumber("PasswordLength", 7), 7u);
     EXPECT_EQ(profile.ReadText("InsertText"), "a  PasswordLength=1 [x]");

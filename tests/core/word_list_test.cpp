@@ -18,8 +18,6 @@ std::vector<std::string> ReadAll(CWordListReader& reader) {
 }
 
 TEST(WordListTest, CompiledListHasItsProperties) {
-    EXPECT_EQ(CompiledWordList().size(), 4508u);
-    EXPECT_EQ(CompiledWordList().substr(0, 11), "\0\4able\2\3out"s);
     CWordListReader reader;
     EXPECT_EQ(reader.CountWords(), 971u);
     const auto words = ReadAll(reader);
