@@ -13,11 +13,6 @@ ProcessResult Demo(std::vector<std::string> args) {
     return CliWithPassword(std::move(args));
 }
 
-unsigned Mode(const std::string& path) {
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 0777 : 0;
-}
-
 class ExchangeCliTest : public ::testing::Test {
   protected:
     ExchangeCliTest() {
@@ -50,7 +45,7 @@ TEST_F(ExchangeCliTest, CsvExportWritesTheChosenRecords) {
     ::chmod(file.c_str(), 0644);
     auto written = Demo({"export", demo, "--format", "csv", "-o", file});
     ASSERT_EQ(written.exitCode, 0) << written.err;
-    EXPECT_EQ(Mode(file), 0600u);
+    EXPECT_EQ(FileMode(file), 0600u);
     EXPECT_EQ(ReadFileBytes(file), Demo({"export", demo, "--format", "csv"}).out);
     EXPECT_EQ(written.err,
               "Files that have been exported are not encrypted and may contain password or other "
@@ -59,7 +54,7 @@ TEST_F(ExchangeCliTest, CsvExportWritesTheChosenRecords) {
     // So is the machine form's output.
     ::chmod(file.c_str(), 0644);
     ASSERT_EQ(Demo({"export", demo, "--format", "json", "-o", file}).exitCode, 0);
-    EXPECT_EQ(Mode(file), 0600u);
+    EXPECT_EQ(FileMode(file), 0600u);
     // A device in the way is never replaced by a file; standard output that fails is a failure.
     auto device = Demo({"export", demo, "--format", "csv", "-o", "/dev/null"});
     EXPECT_EQ(device.exitCode, 1);

@@ -16,12 +16,6 @@
 namespace vk {
 namespace {
 
-mode_t ModeOf(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return 0;
-    return st.st_mode & 07777;
-}
-
 // The settings store over the toolkit's file in a configuration folder of the test's own.
 struct WxConfigSettings : ::testing::Test {
     test::TempDir dir;
@@ -53,8 +47,8 @@ TEST_F(WxConfigSettings, RoundTripThroughAnOwnerOnlyFileInTheConfigFolder) {
 
     CSettings loaded;
     Open(home).LoadSettings(loaded);
-    EXPECT_EQ(ModeOf(home + "/Vaultkeep.conf"), 0600u);
-    EXPECT_EQ(ModeOf(home), 0700u);
+    EXPECT_EQ(test::FileMode(home + "/Vaultkeep.conf"), 0600u);
+    EXPECT_EQ(test::FileMode(home), 0700u);
     store->LoadRecentFiles(loaded);
     EXPECT_EQ(loaded.lastFile, saved.lastFile);  // no variables expanded, no escapes left
     EXPECT_FALSE(loaded.firstStart);

@@ -43,11 +43,6 @@ bool PumpUntil(const std::function<bool()>& done) {
     return true;
 }
 
-unsigned ModeOf(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
-}
-
 bool Exists(const std::string& path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0;
@@ -105,7 +100,7 @@ class SingleInstance : public ::testing::Test {
 
 TEST_F(SingleInstance, SecondCopyHandsShowAndShutdownToTheFirst) {
     auto first = Serve();
-    EXPECT_EQ(ModeOf(folder), 0700u);
+    EXPECT_EQ(test::FileMode(folder), 0700u);
 
     CSingleInstance second("Vaultkeep", folder);
     EXPECT_TRUE(second.IsAnotherRunning());
@@ -256,7 +251,7 @@ TEST_F(SingleInstance, RuntimeFolderIsTheUsersOwnAndPrivate) {
         ::chmod(dir.File("open").c_str(), 0755);
         CSingleInstance instance("Vaultkeep", dir.File("open"));
         EXPECT_TRUE(instance.HoldsLock());
-        EXPECT_EQ(ModeOf(dir.File("open")), 0700u);
+        EXPECT_EQ(test::FileMode(dir.File("open")), 0700u);
     }
     {
         // A link could lead the files anywhere: no lock, no server, every copy on its own.
@@ -273,12 +268,7 @@ TEST_F(SingleInstance, RuntimeFolderIsTheUsersOwnAndPrivate) {
         const std::string deep = dir.File(std::string(120, 'd'));
         CSingleInstance instance("Vaultkeep", deep);
         EXPECT_FALSE(instance.StartServer([](InstanceCommand) {}));
-        int entries = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-            (void)entry;
-            ++entries;
-        }
-        EXPECT_EQ(entries, 4);  // open, elsewhere, link and the deep folder
+        EXPECT_EQ(test::EntriesIn(dir.path()), 4u);  // open, elsewhere, link and the deep folder
     }
 }
 

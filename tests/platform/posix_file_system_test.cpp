@@ -38,14 +38,6 @@ class PosixFileSystemTest : public ::testing::Test {
         if (CPasswordFile(fs, prompt, dates).Load(s) != 1) return "<failed>";
         return s.folders.at(0).records.at(0)[kDescription];
     }
-    static mode_t Mode(const std::string& path) {
-        struct stat st;
-        return ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 0777) : 0;
-    }
-    std::size_t EntriesIn(const std::string& dir) {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir),
-                                                      std::filesystem::directory_iterator()));
-    }
 
     test::TempDir dir;
     CPosixFileSystem fs;
@@ -56,12 +48,12 @@ class PosixFileSystemTest : public ::testing::Test {
 TEST_F(PosixFileSystemTest, NewFilesAreOwnerOnlyAndReplacementsKeepTheirMode) {
     const std::string path = dir.File("a.vk");
     ASSERT_EQ(Save(path, "one"), 1);
-    EXPECT_EQ(Mode(path), 0600u);
+    EXPECT_EQ(test::FileMode(path), 0600u);
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
     ASSERT_EQ(Save(path, "two"), 1);
-    EXPECT_EQ(Mode(path), 0640u);
+    EXPECT_EQ(test::FileMode(path), 0640u);
     EXPECT_EQ(LoadDescription(path), "two");
-    EXPECT_EQ(EntriesIn(dir.path()), 1u);
+    EXPECT_EQ(test::EntriesIn(dir.path()), 1u);
 }
 
 TEST_F(PosixFileSystemTest, SavingThroughALinkReplacesTheFileItNames) {
@@ -85,7 +77,7 @@ TEST_F(PosixFileSystemTest, AFileHeldByAnotherCopyIsNeitherReadNorReplaced) {
     EXPECT_NE(prompt.messages[0].find(msg::kFileInUse), std::string::npos);
     EXPECT_EQ(Save(path, "lost"), 0);
     EXPECT_EQ(test::ReadFileBytes(path), before);
-    EXPECT_EQ(EntriesIn(dir.path()), 1u);
+    EXPECT_EQ(test::EntriesIn(dir.path()), 1u);
 
     ::close(other);
     EXPECT_EQ(LoadDescription(path), "kept");
@@ -96,7 +88,7 @@ TEST_F(PosixFileSystemTest, MissingFoldersAndFolderPathsFailCleanly) {
     EXPECT_EQ(Save(dir.path(), "x"), 0);  // a folder is not a password file
     EXPECT_EQ(LoadDescription(dir.path()), "<failed>");
     EXPECT_EQ(prompt.messages.size(), 3u);
-    EXPECT_EQ(EntriesIn(dir.path()), 0u);
+    EXPECT_EQ(test::EntriesIn(dir.path()), 0u);
 }
 
 TEST_F(PosixFileSystemTest, ASaveClearsOnlyTheLeftoversOfKilledSavesOfItsFile) {

@@ -11,19 +11,13 @@
 namespace vk {
 namespace {
 
-unsigned ModeOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return 0;
-    return info.st_mode & 07777;
-}
-
 TEST(ProgramFolder, OverrideWinsAndIsCreated) {
     test::TempDir dir;
     ProgramFolderSources sources;
     sources.overrideFolder = dir.File("home/nested");
     sources.executablePath = dir.File("vaultkeep");
     EXPECT_EQ(ResolveProgramFolder(sources), dir.File("home/nested/"));
-    EXPECT_EQ(ModeOf(dir.File("home/nested")), 0700u);
+    EXPECT_EQ(test::FileMode(dir.File("home/nested")), 0700u);
 
     // The real environment lookup honours it too.
     ::setenv("VAULTKEEP_HOME", dir.path().c_str(), 1);
@@ -40,7 +34,7 @@ TEST(ProgramFolder, WritableFolderIsAPortableInstallUnlessItIsTheSystems) {
     sources.executablePath = dir.File("usr/bin/vaultkeep");
     sources.home = dir.File("user");
     EXPECT_EQ(ResolveProgramFolder(sources), dir.File("usr/bin/"));
-    EXPECT_EQ(ModeOf(dir.File("user")), 0u);  // the data folder was not made
+    EXPECT_EQ(test::FileMode(dir.File("user")), 0u);  // the data folder was not made
 
     // Installed (even when root could write there, and however the folder is spelt): the
     // default file stays with the user; without any home it is never put beside the program.
@@ -60,7 +54,7 @@ TEST(ProgramFolder, UnwritableProgramFolderFallsBackToTheUsersDataFolder) {
     sources.executablePath = "/proc/self/vaultkeep";
     sources.home = dir.File("user");
     EXPECT_EQ(ResolveProgramFolder(sources), dir.File("user/.local/share/Vaultkeep/"));
-    EXPECT_EQ(ModeOf(dir.File("user/.local/share/Vaultkeep")), 0700u);
+    EXPECT_EQ(test::FileMode(dir.File("user/.local/share/Vaultkeep")), 0700u);
     EXPECT_TRUE(CanCreateFilesIn(dir.File("user/.local/share/Vaultkeep")));
 
     sources.dataHome = dir.File("data");

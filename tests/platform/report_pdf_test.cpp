@@ -51,10 +51,8 @@ TEST(ReportPdf, WritesEveryPageOwnerOnlyOverAReadableFile) {
     const std::string pdf = test::ReadFileBytes(out);
     EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
     EXPECT_EQ(PageObjects(pdf), pages);
-    struct stat st;
-    ASSERT_EQ(::stat(out.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0600u);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    EXPECT_EQ(test::FileMode(out), 0600u);
+    EXPECT_EQ(test::EntriesIn(dir.path()), 1u);
     EXPECT_EQ(PaperSizeFromName("LETTER"), PaperSize::kLetter);
     EXPECT_EQ(PaperSizeFromName("a5"), std::nullopt);
 }

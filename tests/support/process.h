@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -29,5 +30,10 @@ class TempDir {
 
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The permission bits of what `path` names (a link itself, not what it leads to); 0 when
+// nothing is there.
+unsigned FileMode(const std::string& path);
+// How many entries a folder holds.
+std::size_t EntriesIn(const std::string& folder);
 
 }  // namespace vk::test
