@@ -1,10 +1,8 @@
 // The command-line tool as a script sees it: exit codes, one-line errors, files on disk.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <csignal>
-#include <filesystem>
 #include <fstream>
 
 #include "tests/cli/cli_runner.h"

@@ -1,7 +1,6 @@
 // The settings through the toolkit's configuration file: where it lands, who may read it,
 // and that hostile contents of the file read like hostile registry values.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstdlib>
 #include <optional>

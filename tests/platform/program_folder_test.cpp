@@ -1,6 +1,5 @@
 // Where the program keeps its default file and profile.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstdlib>
 #include <string>
