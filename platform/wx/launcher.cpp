@@ -21,27 +21,31 @@ wxString AsWx(const std::string& text) {
     return wxString::FromUTF8(TextAsUtf8(text));
 }
 
-bool BrowserOpens(const std::string& address) {
-    wxLogNull quiet;  // failures are ours to report, not the toolkit's log window's
-    return wxLaunchDefaultBrowser(AsWx(address));
-}
-
 #ifdef __WXMSW__
 // The browser registered for web pages, run directly: for systems where the shell cannot
 // open the address itself.
-void OpenWithRegisteredBrowser(const std::string& address) {
-    wxLogNull quiet;
+bool OpenWithRegisteredBrowser(const std::string& address) {
     wxRegKey htm(wxRegKey::HKCR, ".htm");
     wxString fileClass;
-    if (!htm.Exists() || !htm.QueryValue(wxString(), fileClass)) return;
+    if (!htm.Exists() || !htm.QueryValue(wxString(), fileClass)) return false;
     wxRegKey open(wxRegKey::HKCR, fileClass + "\\shell\\open\\command");
     wxString command;
-    if (!open.Exists() || !open.QueryValue(wxString(), command)) return;
+    if (!open.Exists() || !open.QueryValue(wxString(), command)) return false;
     const wxScopedCharBuffer utf8 = command.utf8_str();
-    wxExecute(AsWx(BrowserCommandLine(std::string(utf8.data(), utf8.length()), address)),
-              wxEXEC_ASYNC);
+    return wxExecute(AsWx(BrowserCommandLine(std::string(utf8.data(), utf8.length()), address)),
+                     wxEXEC_ASYNC) != 0;
 }
 #endif
+
+bool BrowserOpens(const std::string& address) {
+    wxLogNull quiet;  // failures are ours to report, not the toolkit's log window's
+    if (wxLaunchDefaultBrowser(AsWx(address))) return true;
+#ifdef __WXMSW__
+    return OpenWithRegisteredBrowser(address);
+#else
+    return false;
+#endif
+}
 
 }  // namespace
 
@@ -64,13 +68,6 @@ bool LaunchText(const std::string& text, IUserPrompt& prompt) {
     prompt.ShowMessage(LaunchFailedText(text, SystemErrorText(error)), MessageButtons::kOk,
                        MessageIcon::kDefault);
     return false;
-}
-
-void OpenWebAddress(const std::string& address) {
-    if (address.empty() || BrowserOpens(address)) return;
-#ifdef __WXMSW__
-    OpenWithRegisteredBrowser(address);
-#endif
 }
 
 }  // namespace vk

@@ -10,7 +10,4 @@ namespace vk {
 // false.
 bool LaunchText(const std::string& text, IUserPrompt& prompt);
 
-// Opens a web address in the browser; an empty text does nothing and a failure is silent.
-void OpenWebAddress(const std::string& address);
-
 }  // namespace vk

@@ -12,9 +12,6 @@
 #include <array>
 
 #include "core/shell/file_names.h"
-#include "gui/ui/bitmap_drawing.h"
-#include "gui/ui/column_check_boxes.h"
-#include "gui/ui/combo_box_history.h"
 #include "gui/ui/file_pickers.h"
 #include "gui/ui/wait_cursor.h"
 #include "platform/wx/launcher.h"
@@ -76,38 +73,6 @@ TEST(ShellPickers, PathChangesOnlyWhenAFileIsChosen) {
 }
 
 // The history's rules are the core's; here, that the box's list holds them.
-TEST(ShellCombo, HistoryGrowsAtTheTopAndGivesBackFive) {
-    auto* frame = new wxFrame(nullptr, wxID_ANY, "combo");
-    auto* combo = new wxComboBox(frame, wxID_ANY);
-    FillComboFromHistory(*combo, {"b", "c", "d", "e"});
-    combo->ChangeValue("c");
-    EXPECT_FALSE(AddComboTextToHistory(*combo));
-    combo->ChangeValue("a");
-    EXPECT_TRUE(AddComboTextToHistory(*combo));
-    EXPECT_EQ(combo->GetValue(), "a");
-    EXPECT_EQ(ComboHistoryToList(*combo), (std::vector<std::string>{"a", "b", "c", "d", "e"}));
-    frame->Destroy();
-}
-
-TEST(ShellColumns, CheckBoxesOfTheDialogMakeTheSet) {
-    auto* dialog = new wxDialog(nullptr, wxID_ANY, "Columns");
-    std::vector<wxCheckBox*> boxes;
-    std::vector<int> ids;
-    for (int i = 0; i <= 10; ++i) {
-        boxes.push_back(new wxCheckBox(dialog, 2000 + i, "field"));
-        ids.push_back(2000 + i);
-    }
-    boxes[4]->SetValue(true);
-    boxes[1]->SetValue(true);
-    test::ScriptedPrompt prompt;
-    std::array<int, 11> set{};
-    set.fill(7);
-    ASSERT_TRUE(ColumnsFromDialogCheckBoxes(*dialog, ids, set, prompt));
-    EXPECT_EQ(set, (std::array<int, 11>{1, 4, -1, -1, -1, -1, -1, -1, -1, -1, -1}));
-
-    dialog->Destroy();
-}
-
 TEST(ShellWaitCursor, HoldsTheMouseAndGivesItBack) {
     auto* frame = new wxFrame(nullptr, wxID_ANY, "busy");
     frame->Show();
@@ -134,40 +99,12 @@ TEST(ShellWaitCursor, HoldsTheMouseAndGivesItBack) {
     frame->Destroy();
 }
 
-TEST(ShellBitmaps, KeyColourLeavesTheBackgroundVisible) {
-    // 2x1: a magenta pixel and a blue one, drawn onto white.
-    wxImage source(2, 1);
-    source.SetRGB(0, 0, 255, 0, 255);
-    source.SetRGB(1, 0, 0, 0, 255);
-    const wxBitmap bitmap(source);
-
-    wxBitmap target(4, 1);
-    {
-        wxMemoryDC dc(target);
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-        DrawBitmapTransparent(dc, bitmap, wxPoint(0, 0), wxColour(255, 0, 255));
-        DrawBitmapTransparent(dc, bitmap, wxPoint(2, 0));  // top-left pixel as the key
-    }
-    const wxImage result = target.ConvertToImage();
-    EXPECT_EQ(wxColour(result.GetRed(0, 0), result.GetGreen(0, 0), result.GetBlue(0, 0)), *wxWHITE);
-    EXPECT_EQ(wxColour(result.GetRed(1, 0), result.GetGreen(1, 0), result.GetBlue(1, 0)), *wxBLUE);
-    EXPECT_EQ(wxColour(result.GetRed(2, 0), result.GetGreen(2, 0), result.GetBlue(2, 0)), *wxWHITE);
-    EXPECT_EQ(TopLeftPixelColour(bitmap), wxColour(255, 0, 255));
-
-    wxImageList list;
-    EXPECT_EQ(AddBitmapToImageList(list, wxBitmap(16, 16)), 0);
-    EXPECT_EQ(AddBitmapToImageList(list, wxBitmap(16, 16)), 1);
-    EXPECT_EQ(list.GetSize(), wxSize(16, 16));
-}
-
 TEST(ShellLauncher, MissingDocumentGivesTheSystemsReason) {
     test::ScriptedPrompt prompt;
     EXPECT_FALSE(LaunchText("/nonexistent/statement.pdf", prompt));
     EXPECT_EQ(prompt.messages,
               (std::vector<std::string>{"Unable to launch /nonexistent/statement.pdf.\n\nThe "
                                         "system error code is:\n\nNo such file or directory"}));
-    OpenWebAddress("");  // nothing to open: nothing happens
 }
 
 }  // namespace
