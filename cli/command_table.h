@@ -42,5 +42,6 @@ void AddGeneratorCommands(CommandTable& table);  // generate, words
 void AddExchangeCommands(CommandTable& table);   // export, import
 void AddReportCommands(CommandTable& table);     // report
 void AddClipCommands(CommandTable& table);       // clip
+void AddEditCommands(CommandTable& table);       // search, mkdir, rename, rmdir, add, edit, rm
 
 }  // namespace vk::cli

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     vk::cli::AddExchangeCommands(table);
     vk::cli::AddReportCommands(table);
     vk::cli::AddClipCommands(table);
+    vk::cli::AddEditCommands(table);
 
     try {
         app.parse(argc, argv);

@@ -42,6 +42,7 @@ class Session {
 
     PasswordSource& Passwords() { return source_; }
     IUserPrompt& Prompt() { return prompt_; }
+    IDateFormat& Dates() { return dates_; }
     CPosixFileSystem& Files() { return fs_; }
 
     CPasswordStore store;

@@ -56,6 +56,28 @@ CFolderTree::Node* CFolderTree::InsertByPath(const std::string& path, int folder
     return result;
 }
 
+CFolderTree::Node* CFolderTree::AddChild(Node* parent, const std::string& name,
+                                        int folderIndex) {
+    if (!parent) parent = &root_;
+    auto node = std::make_unique<Node>();
+    node->name = name;
+    node->folderIndex = folderIndex;
+    node->parent = parent;
+    parent->children.push_back(std::move(node));
+    return parent->children.back().get();
+}
+
+void CFolderTree::Remove(Node* node) {
+    if (!node || !node->parent) return;
+    auto& siblings = node->parent->children;
+    for (auto it = siblings.begin(); it != siblings.end(); ++it) {
+        if (it->get() == node) {
+            siblings.erase(it);
+            return;
+        }
+    }
+}
+
 std::string CFolderTree::PathOf(const Node* node) {
     std::string path;
     // Counts components rather than testing for an empty path: a name may itself be empty.

@@ -31,6 +31,10 @@ class CFolderTree {
     // Looks each component but the last up among the children of the previous one (exact,
     // case-sensitive), creating missing ones; the last component is always a new last child.
     Node* InsertByPath(const std::string& path, int folderIndex);
+    // A new last child of `parent` (null: a new last top-level node).
+    Node* AddChild(Node* parent, const std::string& name, int folderIndex);
+    // Takes `node` with its whole subtree out of the tree.
+    void Remove(Node* node);
 
     const std::vector<std::unique_ptr<Node>>& TopLevel() const { return root_.children; }
     bool Empty() const { return root_.children.empty(); }
