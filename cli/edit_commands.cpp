@@ -14,8 +14,8 @@
 #include "core/editor/record_operations.h"
 #include "core/settings/settings.h"
 #include "core/shell/search_match.h"
-#include "core/shell/text_format.h"
 #include "core/shell/text_encoding.h"
+#include "core/shell/text_format.h"
 #include "core/store/field_names.h"
 
 namespace vk::cli {
@@ -51,8 +51,8 @@ class EditSession {
     }
     // The record INDEX names: digits only (a sign makes a usage error); one the folder does
     // not have is reported.
-    std::optional<int> Record(const Node* folder, const std::string& path,
-                              const std::string& index, bool& usage) {
+    std::optional<int> Record(const Node* folder, const std::string& path, const std::string& index,
+                              bool& usage) {
         const bool negative = !index.empty() && index[0] == '-';
         if (index.size() == (negative ? 1u : 0u) ||
             index.find_first_not_of("0123456789", negative ? 1 : 0) != std::string::npos) {
@@ -60,7 +60,8 @@ class EditSession {
             s.Failed("INDEX must be a whole number, not \"" + index + "\".");
             return std::nullopt;
         }
-        const auto& records = s.store.folders[static_cast<std::size_t>(folder->folderIndex)].records;
+        const auto& records =
+            s.store.folders[static_cast<std::size_t>(folder->folderIndex)].records;
         if (!negative && index.size() < 10 && std::stoul(index) < records.size())
             return static_cast<int>(std::stoul(index));
         s.Failed("The folder \"" + path + "\" has no record " + index + ".");
@@ -119,8 +120,7 @@ std::optional<std::vector<Assignment>> ParseAssignments(EditSession& e,
                 e.Failed(FormatText(msg::kNotADateFormat, value.c_str()));
                 return std::nullopt;
             }
-        } else if (const std::string problem = FieldValueProblem(*field, value);
-                   !problem.empty()) {
+        } else if (const std::string problem = FieldValueProblem(*field, value); !problem.empty()) {
             e.Failed(problem);
             return std::nullopt;
         }
@@ -138,8 +138,8 @@ std::pair<std::string, std::string> SplitPath(const std::string& path) {
 
 }  // namespace
 
-int RunSearch(const CommandIo& io, const std::string& file, const std::string& text,
-              bool matchCase, bool wholeField) {
+int RunSearch(const CommandIo& io, const std::string& file, const std::string& text, bool matchCase,
+              bool wholeField) {
     if (text.empty()) {
         *io.err << "The search text is empty.\n";
         return kUsageError;
@@ -268,9 +268,8 @@ void AddEditCommands(CommandTable& table) {
     search->add_flag("--match-case", a->matchCase, "Letter case must match");
     search->add_flag("--whole-field", a->wholeField, "The whole field must match, not a part");
 
-    auto* mkdir = table.Add("mkdir", "Add a folder, last among its siblings", [&io, a] {
-        return RunMkdir(io, a->file, a->folder, a->category);
-    });
+    auto* mkdir = table.Add("mkdir", "Add a folder, last among its siblings",
+                            [&io, a] { return RunMkdir(io, a->file, a->folder, a->category); });
     mkdir->add_option("FILE", a->file, "Password file")->required();
     mkdir->add_option("FOLDER", a->folder, "Path of the new folder; its parent must exist")
         ->required();
@@ -280,9 +279,8 @@ void AddEditCommands(CommandTable& table) {
                      "top-level folder's")
         ->check(CLI::Range(1, kCategoryCount));
 
-    auto* rename = table.Add("rename", "Give a folder a new name", [&io, a] {
-        return RunRename(io, a->file, a->folder, a->name);
-    });
+    auto* rename = table.Add("rename", "Give a folder a new name",
+                             [&io, a] { return RunRename(io, a->file, a->folder, a->name); });
     rename->add_option("FILE", a->file, "Password file")->required();
     rename->add_option("FOLDER", a->folder, kFolderHelp)->required();
     rename->add_option("NAME", a->name, "The new name (no '~')")->required();
@@ -292,9 +290,8 @@ void AddEditCommands(CommandTable& table) {
     rmdir->add_option("FILE", a->file, "Password file")->required();
     rmdir->add_option("FOLDER", a->folder, kFolderHelp)->required();
 
-    auto* add = table.Add("add", "Append a record to a folder and print its index", [&io, a] {
-        return RunAdd(io, a->file, a->folder, a->assignments);
-    });
+    auto* add = table.Add("add", "Append a record to a folder and print its index",
+                          [&io, a] { return RunAdd(io, a->file, a->folder, a->assignments); });
     add->add_option("FILE", a->file, "Password file")->required();
     add->add_option("FOLDER", a->folder, kFolderHelp)->required();
     add->add_option("FIELD=VALUE", a->assignments, kAssignHelp)->required();

@@ -76,16 +76,16 @@ struct CellMove {
 };
 
 enum class KeyEffect {
-    kPass,            // not the editor's: the focused control handles the key as usual
-    kIgnore,          // swallowed
-    kMove,            // carry out `move`
-    kEditCell,        // open the cell editor on the current cell, with `text` when not empty
-    kCancelEdit,      // close the cell editor, keeping the cell's old text
-    kAddRecord,       // (after committing an open edit)
-    kDeleteRecords,   // the current record, or the selected ones
-    kCutCell,         // Cut on the current cell
-    kDeleteFolder,    // the selected folder, with its question
-    kRenameFolder,    // the selected folder, in place
+    kPass,           // not the editor's: the focused control handles the key as usual
+    kIgnore,         // swallowed
+    kMove,           // carry out `move`
+    kEditCell,       // open the cell editor on the current cell, with `text` when not empty
+    kCancelEdit,     // close the cell editor, keeping the cell's old text
+    kAddRecord,      // (after committing an open edit)
+    kDeleteRecords,  // the current record, or the selected ones
+    kCutCell,        // Cut on the current cell
+    kDeleteFolder,   // the selected folder, with its question
+    kRenameFolder,   // the selected folder, in place
     kUndo,
     kSearchItems,
     kSearchFolders,

@@ -78,9 +78,9 @@ void ShowFolderNameRefusal(IUserPrompt& prompt, FolderNameCheck check, bool expl
     if (check == FolderNameCheck::kEmpty && !explainEmpty) return;
     const std::string text = FolderNameMessage(check);
     if (text.empty()) return;
-    prompt.ShowMessage(text, MessageButtons::kOk,
-                       check == FolderNameCheck::kTooLong ? MessageIcon::kStop
-                                                          : MessageIcon::kDefault);
+    prompt.ShowMessage(
+        text, MessageButtons::kOk,
+        check == FolderNameCheck::kTooLong ? MessageIcon::kStop : MessageIcon::kDefault);
 }
 
 std::int32_t FolderCategory(const Node* node, const CPasswordStore& store) {
@@ -96,8 +96,7 @@ std::int32_t NewFolderCategory(const Node* parent, const CPasswordStore& store,
 
 Node* CreateFolder(CPasswordStore& store, CFolderTree& tree, Node* parent, const std::string& name,
                    std::int32_t category) {
-    const std::string path =
-        parent ? CFolderTree::PathOf(parent) + kPathSeparator + name : name;
+    const std::string path = parent ? CFolderTree::PathOf(parent) + kPathSeparator + name : name;
     const int index = store.AddFolder(path, category);
     store.modified = true;
     return tree.AddChild(parent, name, index);

@@ -22,10 +22,10 @@ enum class FolderNameCheck {
     kAccepted,
     kUnchanged,  // a folder keeps the name it has: nothing to do
     kEmpty,
-    kTaken,      // another folder at the same level has exactly this name
-    kTilde,      // the path separator
+    kTaken,  // another folder at the same level has exactly this name
+    kTilde,  // the path separator
     kLineBreak,
-    kTooLong,    // the folder's path, or that of a folder below it, would pass the limit
+    kTooLong,  // the folder's path, or that of a folder below it, would pass the limit
 };
 
 // Checks `name` for a new folder under `parent` (null: the top level), or for `self` when it
@@ -48,9 +48,8 @@ std::int32_t NewFolderCategory(const CFolderTree::Node* parent, const CPasswordS
 
 // Adds a live folder without records as the last child of `parent` (null: the top level) and
 // marks the store modified. Adding takes no undo step. Check the name first.
-CFolderTree::Node* CreateFolder(CPasswordStore& store, CFolderTree& tree,
-                                CFolderTree::Node* parent, const std::string& name,
-                                std::int32_t category);
+CFolderTree::Node* CreateFolder(CPasswordStore& store, CFolderTree& tree, CFolderTree::Node* parent,
+                                const std::string& name, std::int32_t category);
 
 // Renames `node`, after the undo step "rename folder: " and the old name, and gives its folder
 // and every folder below it their new paths. Check the name first; an unchanged name does
@@ -67,8 +66,7 @@ void DeleteFolder(CPasswordStore& store, CFolderTree& tree, CFolderTree::Node* n
 
 // Gives the folder of `node` category 1 to 4 (others count as 1). Marks the store modified:
 // the category is saved with the file.
-void SetFolderCategory(CPasswordStore& store, const CFolderTree::Node* node,
-                       std::int32_t category);
+void SetFolderCategory(CPasswordStore& store, const CFolderTree::Node* node, std::int32_t category);
 
 // The first folder, in display order, whose path is exactly `path` (as `ls` shows it).
 CFolderTree::Node* FindFolderByPath(const CFolderTree& tree, const CPasswordStore& store,

@@ -56,8 +56,7 @@ CFolderTree::Node* CFolderTree::InsertByPath(const std::string& path, int folder
     return result;
 }
 
-CFolderTree::Node* CFolderTree::AddChild(Node* parent, const std::string& name,
-                                        int folderIndex) {
+CFolderTree::Node* CFolderTree::AddChild(Node* parent, const std::string& name, int folderIndex) {
     if (!parent) parent = &root_;
     auto node = std::make_unique<Node>();
     node->name = name;

@@ -118,8 +118,8 @@ bool CommitCellDate(RecordEditEnv& env, const CellRef& cell, const SystemTime& d
     const SystemTime wanted = date.HasDate() ? date : SystemTime{};
     const CRecord* before = RecordAt(env.store, cell.folder, cell.row);
     if (before) {
-        const SystemTime old = cell.field == kDateAssigned ? before->dateAssigned
-                                                           : before->dateExpires;
+        const SystemTime old =
+            cell.field == kDateAssigned ? before->dateAssigned : before->dateExpires;
         if (old == wanted && (*before)[cell.field] == env.dates.DateText(wanted)) return false;
         if (!(*before)[cell.field].empty() && env.snapshot)
             env.snapshot(UndoLabel(env, msg::kUndoEditCell, *before, cell.field), false);
@@ -128,9 +128,9 @@ bool CommitCellDate(RecordEditEnv& env, const CellRef& cell, const SystemTime& d
     if (!record) return false;
     PutDate(*record, cell.field, wanted, env.dates);
     const std::uint32_t days = env.settings.expirationDays;
-    if (cell.field == kDateAssigned && days != 0 && ShowsColumn(env.settings, cell.category,
-                                                                kDateExpires) &&
-        (*record)[kDateExpires].empty() && !(*record)[kDateAssigned].empty()) {
+    if (cell.field == kDateAssigned && days != 0 &&
+        ShowsColumn(env.settings, cell.category, kDateExpires) && (*record)[kDateExpires].empty() &&
+        !(*record)[kDateAssigned].empty()) {
         if (const auto expires = AddDays(record->dateAssigned, static_cast<long>(days)))
             PutDate(*record, kDateExpires, *expires, env.dates);
     }
@@ -205,8 +205,8 @@ bool StoreFieldBoxes(CPasswordStore& store, int folder, int row, const std::stri
     const std::string notes = NotesToStored(notesShown);
     if ((*before)[kUrl] == url && (*before)[kEmail] == email && (*before)[kNotes] == notes)
         return false;
-    CRecord& record = store.folders[static_cast<std::size_t>(folder)]
-                          .records[static_cast<std::size_t>(row)];
+    CRecord& record =
+        store.folders[static_cast<std::size_t>(folder)].records[static_cast<std::size_t>(row)];
     record[kUrl] = url;
     record[kEmail] = email;
     record[kNotes] = notes;

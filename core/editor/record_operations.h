@@ -41,9 +41,10 @@ int AddRecord(CPasswordStore& store, int folder);
 std::string CellDisplayText(const CRecord& record, int field, bool mask);
 
 // Writes a field of the record at `cell`; a row just past the last record appends a blank one
-// first. A date field takes "YYYY-MM-DD" or nothing (see CommitCellDate). When the cell showed something and its value changes, the undo
-// step "edit <column name>: <old cell text>" comes first; filling an empty cell takes none.
-// True when the record changed (the store is then marked modified).
+// first. A date field takes "YYYY-MM-DD" or nothing (see CommitCellDate). When the cell showed
+// something and its value changes, the undo step "edit <column name>: <old cell text>" comes first;
+// filling an empty cell takes none. True when the record changed (the store is then marked
+// modified).
 bool CommitCellText(RecordEditEnv& env, const CellRef& cell, const std::string& text);
 
 // The same for Date assigned and Date expires: a date without year, month or day clears it.

@@ -23,7 +23,8 @@ std::string Block(char tag, const std::string& body) {
 std::string Folder(const std::string& path, std::uint32_t category) {
     std::string body(fl::kFolderBytes, '\0');
     body.replace(0, path.size(), path);
-    for (int i = 0; i < 4; ++i) body[fl::kFolderPathBytes + i] = static_cast<char>(category >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        body[fl::kFolderPathBytes + i] = static_cast<char>(category >> (8 * i));
     return Block('F', body);
 }
 std::string Record(const std::map<int, std::string>& fields) {
@@ -70,25 +71,26 @@ TEST_F(EditCommandsTest, EditsChangeOnlyWhatTheyNameAndKeepEveryOtherByte) {
     EXPECT_EQ(add.out, "1\n");
     ASSERT_EQ(Cli({"edit", file, "Web", "0", "Serial #=", "2=new"}).exitCode, 0);
     ASSERT_EQ(Cli({"rename", file, "Web~Shops", "Stores"}).exitCode, 0);
-    EXPECT_TRUE(SameBytes(ReadFileBytes(file),
-              kVersion + history + Folder("Web", 2) + Record({{0, "Mail"}, {2, "new"}}) +
-                  Record({{0, std::string(29, 'd') + e2},
-                          {2, "a=b=c"},
-                          {13, "line 1\r\nline 2"},
-                          {11, std::string(64, 'u')}}) +
-                  Folder("Web~Stores", 1) + Folder("Web~Stores~Old", 1) + Record({{0, "Toys"}})));
+    EXPECT_TRUE(SameBytes(
+        ReadFileBytes(file),
+        kVersion + history + Folder("Web", 2) + Record({{0, "Mail"}, {2, "new"}}) +
+            Record({{0, std::string(29, 'd') + e2},
+                    {2, "a=b=c"},
+                    {13, "line 1\r\nline 2"},
+                    {11, std::string(64, 'u')}}) +
+            Folder("Web~Stores", 1) + Folder("Web~Stores~Old", 1) + Record({{0, "Toys"}})));
 
     ASSERT_EQ(Cli({"mkdir", file, "Web~Stores~New"}).exitCode, 0);
     ASSERT_EQ(Cli({"mkdir", file, "Top", "--category", "3"}).exitCode, 0);
     ASSERT_EQ(Cli({"rm", file, "Web", "0"}).exitCode, 0);
     ASSERT_EQ(Cli({"rmdir", file, "Web~Stores~Old"}).exitCode, 0);
-    EXPECT_TRUE(SameBytes(ReadFileBytes(file),
-              kVersion + history + Folder("Web", 2) +
-                  Record({{0, std::string(29, 'd') + e2},
-                          {2, "a=b=c"},
-                          {13, "line 1\r\nline 2"},
-                          {11, std::string(64, 'u')}}) +
-                  Folder("Web~Stores", 1) + Folder("Web~Stores~New", 2) + Folder("Top", 3)));
+    EXPECT_TRUE(SameBytes(ReadFileBytes(file), kVersion + history + Folder("Web", 2) +
+                                                   Record({{0, std::string(29, 'd') + e2},
+                                                           {2, "a=b=c"},
+                                                           {13, "line 1\r\nline 2"},
+                                                           {11, std::string(64, 'u')}}) +
+                                                   Folder("Web~Stores", 1) +
+                                                   Folder("Web~Stores~New", 2) + Folder("Top", 3)));
 
     ASSERT_EQ(Cli({"add", file, "Top", "assigned=2024-02-29"}).exitCode, 0);
     auto json = Cli({"export", file, "--format", "json"});
@@ -100,9 +102,9 @@ TEST_F(EditCommandsTest, EditsChangeOnlyWhatTheyNameAndKeepEveryOtherByte) {
 
 TEST_F(EditCommandsTest, RefusalsExitOneAndLeaveTheFileUntouched) {
     const std::string deep(250, 'd');
-    const std::string bytes = Write(kVersion + Folder("A", 1) + Record({{0, "one"}}) +
-                                    Folder("A~" + deep, 1) + Folder("A~" + deep + "~leaf12", 1) +
-                                    Folder("A~Cards", 1));
+    const std::string bytes =
+        Write(kVersion + Folder("A", 1) + Record({{0, "one"}}) + Folder("A~" + deep, 1) +
+              Folder("A~" + deep + "~leaf12", 1) + Folder("A~Cards", 1));
     struct Case {
         std::vector<std::string> args;
         int exit;
@@ -112,35 +114,44 @@ TEST_F(EditCommandsTest, RefusalsExitOneAndLeaveTheFileUntouched) {
         {{"mkdir", file, "A~Cards"}, 1, "An entry with that name already exists"},
         {{"mkdir", file, "Nowhere~X"}, 1, "No folder named \"Nowhere\" in " + file + "."},
         {{"mkdir", file, "A~"}, 1, "A folder name cannot be empty."},
-        {{"mkdir", file, "A~" + deep + "~123456789"}, 1,
+        {{"mkdir", file, "A~" + deep + "~123456789"},
+         1,
          "The full length of this folder exceeds the maximum size of 260 characters. Please "
          "shorten the name or create a new non-subfolder."},
         {{"mkdir", file, "X", "--category", "5"}, 2, ""},
         {{"rename", file, "A~Cards", deep}, 1, "An entry with that name already exists"},
-        {{"rename", file, "A~Cards", "a~b"}, 1,
+        {{"rename", file, "A~Cards", "a~b"},
+         1,
          "Please do not use the ~ character in folder names."},
-        {{"rename", file, "A", "AB"}, 1,
+        {{"rename", file, "A", "AB"},
+         1,
          "The full length of this folder exceeds the maximum size of 260 characters. Please "
          "shorten the name or create a new non-subfolder."},
         {{"rename", file, "A", ""}, 1, "A folder name cannot be empty."},
         {{"rename", file, "A", "A"}, 0, ""},  // unchanged: accepted, nothing written
         {{"rmdir", file, "a"}, 1, "No folder named \"a\" in " + file + "."},
-        {{"add", file, "A", "title=" + std::string(32, 't')}, 1,
+        {{"add", file, "A", "title=" + std::string(32, 't')},
+         1,
          "The Title field holds at most 31 bytes."},
-        {{"add", file, "A", "card=1\n2"}, 1,
+        {{"add", file, "A", "card=1\n2"},
+         1,
          "The Credit card # field cannot hold a line break; only Notes can."},
-        {{"add", file, "A", "notes=" + std::string(1022, 'n') + "\n"}, 1,
+        {{"add", file, "A", "notes=" + std::string(1022, 'n') + "\n"},
+         1,
          "The Notes field holds at most 1023 bytes."},
-        {{"add", file, "A", "expires=2023-02-29"}, 1,
+        {{"add", file, "A", "expires=2023-02-29"},
+         1,
          "\"2023-02-29\" is not a date: give YYYY-MM-DD, or nothing to clear the date."},
-        {{"add", file, "A", "14=x"}, 1,
+        {{"add", file, "A", "14=x"},
+         1,
          "No field named \"14\": give its name as show prints it, its short word, or 0 to 13."},
         {{"add", file, "A", "description"}, 2, "Expected FIELD=VALUE, not \"description\"."},
         {{"add", file, "A~Cards", "notes="}, 0, ""},  // an empty record: kept once
         {{"edit", file, "A", "1", "title=x"}, 1, "The folder \"A\" has no record 1."},
         {{"edit", file, "A", "-1", "title=x"}, 1, "The folder \"A\" has no record -1."},
         {{"edit", file, "A", "x", "title=x"}, 2, "INDEX must be a whole number, not \"x\"."},
-        {{"rm", file, "A", "99999999999999999999"}, 1,
+        {{"rm", file, "A", "99999999999999999999"},
+         1,
          "The folder \"A\" has no record 99999999999999999999."},
         {{"rm", file, "A", "+1"}, 2, "INDEX must be a whole number, not \"+1\"."},
         {{"rm", file, "A", ""}, 2, "INDEX must be a whole number, not \"\"."},
@@ -160,8 +171,7 @@ TEST_F(EditCommandsTest, RefusalsExitOneAndLeaveTheFileUntouched) {
     }
     // The empty record went in once; a second one is refused.
     EXPECT_EQ(Cli({"add", file, "A~Cards", "notes="}).exitCode, 1);
-    EXPECT_TRUE(
-        SameBytes(ReadFileBytes(file), bytes + Record({})));
+    EXPECT_TRUE(SameBytes(ReadFileBytes(file), bytes + Record({})));
 }
 
 TEST_F(EditCommandsTest, AProtectedFileStaysProtectedWithItsReminderAndHistories) {
@@ -184,11 +194,11 @@ TEST_F(EditCommandsTest, AProtectedFileStaysProtectedWithItsReminderAndHistories
 
 TEST_F(EditCommandsTest, SearchListsMatchesInTreeOrderAndNeverWrites) {
     // Stored out of tree order, with a duplicate path and a category no set names.
-    const std::string bytes = Write(
-        kVersion + Folder("Net~Mail", 1) + Record({{1, "Bank user"}}) + Folder("Net", 2) +
-        Record({{0, "bank"}, {12, "x@bank"}}) + Folder("Cards", 9) +
-        Record({{3, "BANK"}, {0, "visa"}, {13, "my bank"}}) + Folder("Cards", 3) +
-        Record({{6, "Bank of Y"}, {7, "bank"}}));
+    const std::string bytes =
+        Write(kVersion + Folder("Net~Mail", 1) + Record({{1, "Bank user"}}) + Folder("Net", 2) +
+              Record({{0, "bank"}, {12, "x@bank"}}) + Folder("Cards", 9) +
+              Record({{3, "BANK"}, {0, "visa"}, {13, "my bank"}}) + Folder("Cards", 3) +
+              Record({{6, "Bank of Y"}, {7, "bank"}}));
     EXPECT_EQ(Cli({"ls", file}).out, "Net~Mail\nNet\nCards\nCards\n");
     auto all = Cli({"search", file, "bank"});
     EXPECT_EQ(all.exitCode, 0) << all.err;

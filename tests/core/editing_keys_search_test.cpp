@@ -124,8 +124,7 @@ TEST(EditorKeysTest, ATypedKeyStartsTheEditWithItsCase) {
     EXPECT_EQ(TypedCharacter("A", true, true), "a");
     EXPECT_EQ(TypedCharacter("\xc3\xa9", false, false), "\xc3\xa9");
     EXPECT_EQ(TypedCharacter("!", true, false), "!");
-    EXPECT_EQ(HandleEditorKey(Char("a"), At(EditorFocus::kGrid, -1, -1)).effect,
-              KeyEffect::kPass);
+    EXPECT_EQ(HandleEditorKey(Char("a"), At(EditorFocus::kGrid, -1, -1)).effect, KeyEffect::kPass);
 }
 
 // Folders of several categories and levels, each holding records whose fields say where the

@@ -54,8 +54,12 @@ class EditingTest : public ::testing::Test {
 
 TEST_F(EditingTest, FolderNamesFollowTheEditorsRules) {
     const std::string deep(250, 'd');  // "A~" + 250 + "~" + 6 = 259 bytes
-    Folders({{"Banking", 3}, {"Banking~Cards", 1}, {"Banking~Loans", 1}, {"A", 1},
-             {("A~" + deep).c_str(), 1}, {("A~" + deep + "~leaf12").c_str(), 1}});
+    Folders({{"Banking", 3},
+             {"Banking~Cards", 1},
+             {"Banking~Loans", 1},
+             {"A", 1},
+             {("A~" + deep).c_str(), 1},
+             {("A~" + deep + "~leaf12").c_str(), 1}});
     struct Case {
         std::string parent, self, name;
         FolderNameCheck expected;
@@ -102,9 +106,9 @@ TEST_F(EditingTest, CreateRenameDeleteKeepTableAndTreeInStep) {
 
     store.modified = false;
     RenameFolder(store, At("Banking~Cards"), "Plastic", Env().snapshot);
-    EXPECT_EQ(Paths(), (std::vector<std::string>{"Banking", "Banking~Plastic",
-                                                 "Banking~Plastic~Gold", "Banking~Plastic~Old",
-                                                 "Mail"}));
+    EXPECT_EQ(Paths(),
+              (std::vector<std::string>{"Banking", "Banking~Plastic", "Banking~Plastic~Gold",
+                                        "Banking~Plastic~Old", "Mail"}));
     EXPECT_TRUE(store.modified);
 
     const int mail = At("Mail")->folderIndex;
@@ -113,7 +117,8 @@ TEST_F(EditingTest, CreateRenameDeleteKeepTableAndTreeInStep) {
     EXPECT_EQ(store.folders.size(), 5u);  // slots stay, indexes keep their meaning
     EXPECT_EQ(store.LiveFolderCount(), 1u);
     EXPECT_EQ(At("Mail")->folderIndex, mail);
-    EXPECT_EQ(steps, (std::vector<std::string>{"F:rename folder: Cards", "F:delete folder: Banking"}));
+    EXPECT_EQ(steps,
+              (std::vector<std::string>{"F:rename folder: Cards", "F:delete folder: Banking"}));
     EXPECT_EQ(DeleteFolderQuestion("Mail"),
               "Are you sure you want to delete the Mail folder\nincluding all subfolders and "
               "passwords?");
@@ -132,8 +137,8 @@ TEST_F(EditingTest, CommittingCellsTakesUndoStepsOnlyForChangedValues) {
     EXPECT_FALSE(store.modified);  // a blank record alone changes nothing yet
     const CellRef user{web, row, kUsername};
     const CellRef password{web, row, kPassword};
-    EXPECT_TRUE(CommitCellText(env, user, "ann"));    // filling: no step
-    EXPECT_FALSE(CommitCellText(env, user, "ann"));   // unchanged: no step
+    EXPECT_TRUE(CommitCellText(env, user, "ann"));   // filling: no step
+    EXPECT_FALSE(CommitCellText(env, user, "ann"));  // unchanged: no step
     EXPECT_TRUE(CommitCellText(env, user, "bob"));
     EXPECT_TRUE(CommitCellText(env, password, "s3cret"));
     EXPECT_FALSE(CommitCellText(env, password, "s3cret"));  // masked, yet unchanged
@@ -145,9 +150,9 @@ TEST_F(EditingTest, CommittingCellsTakesUndoStepsOnlyForChangedValues) {
     EXPECT_TRUE(CutCell(env, user));
     EXPECT_FALSE(CutCell(env, user));  // already empty
     EXPECT_TRUE(ClearCell(env, CellRef{web, 1, kTitle}));
-    EXPECT_EQ(steps, (std::vector<std::string>{"R:edit Username: ann", "R:edit Password: *****",
-                                               "R:delete Username: bob",
-                                               "R:clear Title: new row"}));
+    EXPECT_EQ(steps,
+              (std::vector<std::string>{"R:edit Username: ann", "R:edit Password: *****",
+                                        "R:delete Username: bob", "R:clear Title: new row"}));
     EXPECT_EQ(CellValue(store, password), "other");
 
     EXPECT_TRUE(PasteIntoCell(env, CellRef{web, 0, kDescription},
@@ -162,7 +167,8 @@ TEST_F(EditingTest, DatesAndExpiryFromAssignment) {
     auto env = Env();
     const int folder = At("Default")->folderIndex;
     AddRecord(store, folder);
-    ASSERT_TRUE(CommitCellDate(env, CellRef{folder, 0, kDateAssigned, 1}, *ParseIsoDate("2023-03-01")));
+    ASSERT_TRUE(
+        CommitCellDate(env, CellRef{folder, 0, kDateAssigned, 1}, *ParseIsoDate("2023-03-01")));
     const CRecord& r = store.folders[folder].records[0];
     EXPECT_EQ(r[kDateExpires], "2023-05-30");
     EXPECT_EQ(r.dateExpires.dayOfWeek, 2);  // a Tuesday
@@ -212,7 +218,8 @@ TEST_F(EditingTest, DeletingRecordsPicksTheNextCurrentRow) {
     EXPECT_TRUE(DeleteNeedsQuestion(store, 0, 0, false));
     EXPECT_EQ(DeleteRecordsQuestion("Mail"),
               "Are you sure you want to delete the information for Mail ?");
-    EXPECT_EQ(DeleteRecordsQuestion(""), "Are you sure you want to delete the selected information?");
+    EXPECT_EQ(DeleteRecordsQuestion(""),
+              "Are you sure you want to delete the selected information?");
 }
 
 TEST_F(EditingTest, FieldBoxesAndLimitsKeepWholeCharacters) {
