@@ -12,8 +12,9 @@
 #include "core/editor/item_search.h"
 #include "core/editor/record_dates.h"
 #include "core/editor/record_operations.h"
+#include "core/editor/search_history.h"
+#include "core/quickaccess/quick_access_messages.h"
 #include "core/settings/settings.h"
-#include "core/shell/search_match.h"
 #include "core/shell/text_encoding.h"
 #include "core/shell/text_format.h"
 #include "core/store/field_names.h"
@@ -78,7 +79,8 @@ class EditSession {
     void Apply(const Node* folder, int row, const std::vector<Assignment>& assignments) {
         RecordEditEnv env{s.store, settings, s.Dates(), {}};
         for (const Assignment& a : assignments) {
-            const CellRef cell{folder->folderIndex, row, a.field, FolderCategory(folder, s.store)};
+            const CellRef cell{folder->folderIndex, row, a.field,
+                               EffectiveCategory(folder, s.store)};
             if (a.field == kDateAssigned || a.field == kDateExpires)
                 CommitCellDate(env, cell, a.value.empty() ? SystemTime{} : *ParseIsoDate(a.value));
             else
@@ -146,8 +148,7 @@ int RunSearch(const CommandIo& io, const std::string& file, const std::string& t
     }
     EditSession e(io);
     if (!e.Load(file)) return 1;
-    const std::uint32_t options =
-        (matchCase ? 0 : kSearchIgnoreCase) | (wholeField ? 0 : kSearchPartText);
+    const std::uint32_t options = SearchOptionsFromBoxes(wholeField, matchCase);
     const auto matches = FindAllItems(e.tree, e.s.store, e.settings, text, options);
     if (matches.empty()) return e.Failed(msg::kSearchNotFound);
     for (const ItemMatch& m : matches) {

@@ -1,6 +1,9 @@
 #include "core/editor/cell_keys.h"
 
 #include <algorithm>
+#include <optional>
+
+#include "core/editor/editor_rules.h"
 
 namespace vk {
 namespace {
@@ -37,27 +40,44 @@ bool IsCtrlLetter(const KeyPress& key, char letter) {
            (key.text[0] | 0x20) == letter;
 }
 
-// Down: the next row, or on the last row a new record when the last one is not empty.
-KeyOutcome Down(const KeyContext& c) {
-    if (c.row >= 0 && c.row == c.rowCount - 1) {
-        if (c.lastRecordEmpty) return Effect(KeyEffect::kIgnore);
-        return Effect(KeyEffect::kAddRecord);
-    }
-    return Move(MoveToCell(c, c.row + 1, std::max(c.column, 0)));
+// The grid's own navigation keys, as the grid moves its current cell.
+KeyOutcome Navigate(GridKey key, bool ctrl, const KeyContext& c) {
+    const GridMove move =
+        MoveForKey(key, ctrl, c.row, c.column, c.rowCount, c.columnCount, c.lastRecordEmpty);
+    if (move.action == GridMove::kAddRecord) return Effect(KeyEffect::kAddRecord);
+    if (move.action == GridMove::kNone) return Effect(KeyEffect::kIgnore);
+    return Move(MoveToCell(c, move.row, move.column));
 }
 
-KeyOutcome Up(const KeyContext& c) {
-    if (c.row <= 0) return Effect(KeyEffect::kIgnore);
-    return Move(MoveToCell(c, c.row - 1, std::max(c.column, 0)));
+std::optional<GridKey> NavigationKey(EditorKey key) {
+    switch (key) {
+        case EditorKey::kUp:
+            return GridKey::kUp;
+        case EditorKey::kDown:
+            return GridKey::kDown;
+        case EditorKey::kLeft:
+            return GridKey::kLeft;
+        case EditorKey::kRight:
+            return GridKey::kRight;
+        case EditorKey::kHome:
+            return GridKey::kHome;
+        case EditorKey::kEnd:
+            return GridKey::kEnd;
+        case EditorKey::kPageUp:
+            return GridKey::kPageUp;
+        case EditorKey::kPageDown:
+            return GridKey::kPageDown;
+        default:
+            return std::nullopt;
+    }
 }
 
 KeyOutcome Tab(const KeyPress& key, const KeyContext& c) {
     return Move(key.shift ? PreviousCell(c) : NextCell(c));
 }
 
-KeyOutcome GridKey(const KeyPress& key, const KeyContext& c) {
-    const int lastRow = c.rowCount - 1;
-    const int lastColumn = c.columnCount - 1;
+KeyOutcome KeyInGrid(const KeyPress& key, const KeyContext& c) {
+    if (const auto navigation = NavigationKey(key.key)) return Navigate(*navigation, key.ctrl, c);
     switch (key.key) {
         case EditorKey::kCharacter:
             if (IsCtrlLetter(key, 'f')) return Effect(KeyEffect::kSearchItems);
@@ -75,24 +95,6 @@ KeyOutcome GridKey(const KeyPress& key, const KeyContext& c) {
             return Effect(c.currentRecordEmpty ? KeyEffect::kDeleteRecords : KeyEffect::kCutCell);
         case EditorKey::kTab:
             return Tab(key, c);
-        case EditorKey::kPageUp:
-            return Move(MoveToCell(c, std::max(0, c.row - c.rowCount / 2), c.column));
-        case EditorKey::kPageDown:
-            return Move(MoveToCell(c, std::min(lastRow, c.row + c.rowCount / 2), c.column));
-        case EditorKey::kHome:
-            return Move(key.ctrl ? MoveToCell(c, 0, 0) : MoveToCell(c, c.row, 0));
-        case EditorKey::kEnd:
-            return Move(key.ctrl ? MoveToCell(c, lastRow, 0) : MoveToCell(c, c.row, lastColumn));
-        case EditorKey::kLeft:
-            if (c.column > 0) return Move(MoveToCell(c, c.row, c.column - 1));
-            if (c.row > 0) return Move(MoveToCell(c, c.row - 1, lastColumn));
-            return Effect(KeyEffect::kIgnore);
-        case EditorKey::kRight:
-            return Move(MoveToCell(c, c.row, c.column + 1));
-        case EditorKey::kUp:
-            return Up(c);
-        case EditorKey::kDown:
-            return Down(c);
         case EditorKey::kEscape:
             return Effect(KeyEffect::kIgnore);
         default:
@@ -111,7 +113,7 @@ KeyOutcome CellEditorKey(const KeyPress& key, const KeyContext& c) {
         case EditorKey::kUp:
         case EditorKey::kDown:
             if (date || c.autoCompleteOpen) return Effect(KeyEffect::kPass);
-            return key.key == EditorKey::kUp ? Up(c) : Down(c);
+            return Navigate(*NavigationKey(key.key), false, c);
         case EditorKey::kLeft:
         case EditorKey::kRight:
             return Effect(KeyEffect::kPass);
@@ -165,7 +167,7 @@ KeyOutcome HandleEditorKey(const KeyPress& key, const KeyContext& c) {
     if (key.key == EditorKey::kInsert && !dateEditor) return Effect(KeyEffect::kAddRecord);
     switch (c.focus) {
         case EditorFocus::kGrid:
-            return GridKey(key, c);
+            return KeyInGrid(key, c);
         case EditorFocus::kTextCellEditor:
         case EditorFocus::kDateCellEditor:
             return CellEditorKey(key, c);

@@ -5,11 +5,6 @@ namespace vk::msg {
 
 // Folder names.
 inline constexpr const char kNewFolderName[] = "New folder";
-inline constexpr const char kFolderNameTaken[] = "An entry with that name already exists";
-inline constexpr const char kFolderPathTooLongFormat[] =
-    "The full length of this folder exceeds the maximum size of %u characters.\nPlease shorten "
-    "the name or create a new non-subfolder.";
-inline constexpr unsigned kFolderPathLimitShown = 260;
 // The editor only ignores an empty name; a script is told.
 inline constexpr const char kFolderNameEmpty[] = "A folder name cannot be empty.";
 inline constexpr const char kFolderNameLineBreak[] = "A folder name cannot hold a line break.";
@@ -42,8 +37,5 @@ inline constexpr const char kFieldLineBreakFormat[] =
     "The %s field cannot hold a line break; only Notes can.";
 inline constexpr const char kNotADateFormat[] =
     "\"%s\" is not a date: give YYYY-MM-DD, or nothing to clear the date.";
-
-// Search.
-inline constexpr const char kSearchNotFound[] = "Search item was not found.";
 
 }  // namespace vk::msg

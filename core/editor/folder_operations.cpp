@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "core/editor/edit_messages.h"
+#include "core/editor/editor_messages.h"
 #include "core/shell/messages.h"
 #include "core/shell/text_format.h"
+#include "core/store/file_layout.h"
 #include "core/store/password_store.h"
 
 namespace vk {
@@ -18,11 +20,6 @@ std::size_t DeepestTail(const Node& node) {
     for (const auto& child : node.children)
         deepest = std::max(deepest, 1 + child->name.size() + DeepestTail(*child));
     return deepest;
-}
-
-const Node* TopLevelOf(const Node* node) {
-    while (node && node->parent && node->parent->parent) node = node->parent;
-    return node;
 }
 
 CFolder* FolderOf(CPasswordStore& store, const Node* node) {
@@ -51,7 +48,8 @@ FolderNameCheck CheckFolderName(const CFolderTree& tree, const Node* parent, con
     if (name.find_first_of("\r\n") != std::string::npos) return FolderNameCheck::kLineBreak;
     const std::size_t base = parent ? CFolderTree::PathOf(parent).size() + 1 : 0;
     const std::size_t below = self ? DeepestTail(*self) : 0;
-    if (base + name.size() + below > kMaxFolderPathBytes) return FolderNameCheck::kTooLong;
+    if (base + name.size() + below > file_layout::kFolderPathReadBytes)
+        return FolderNameCheck::kTooLong;
     return FolderNameCheck::kAccepted;
 }
 
@@ -83,15 +81,9 @@ void ShowFolderNameRefusal(IUserPrompt& prompt, FolderNameCheck check, bool expl
         check == FolderNameCheck::kTooLong ? MessageIcon::kStop : MessageIcon::kDefault);
 }
 
-std::int32_t FolderCategory(const Node* node, const CPasswordStore& store) {
-    const Node* top = TopLevelOf(node);
-    if (!top || !store.IsValidFolderIndex(top->folderIndex)) return kCategoryDefault;
-    return NormaliseCategory(store.folders[static_cast<std::size_t>(top->folderIndex)].category);
-}
-
 std::int32_t NewFolderCategory(const Node* parent, const CPasswordStore& store,
                                std::int32_t defaultCategory) {
-    return parent ? FolderCategory(parent, store) : NormaliseCategory(defaultCategory);
+    return parent ? EffectiveCategory(parent, store) : NormaliseCategory(defaultCategory);
 }
 
 Node* CreateFolder(CPasswordStore& store, CFolderTree& tree, Node* parent, const std::string& name,

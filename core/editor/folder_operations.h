@@ -15,9 +15,6 @@ class CPasswordStore;
 // hands its undo ring in; the command-line tool keeps no undo and leaves it empty.
 using TakeSnapshot = std::function<void(const std::string& label, bool folderStep)>;
 
-// The longest folder path a file keeps, in bytes.
-constexpr std::size_t kMaxFolderPathBytes = 259;
-
 enum class FolderNameCheck {
     kAccepted,
     kUnchanged,  // a folder keeps the name it has: nothing to do
@@ -40,8 +37,6 @@ FolderNameCheck CheckFolderName(const CFolderTree& tree, const CFolderTree::Node
 std::string FolderNameMessage(FolderNameCheck check);
 void ShowFolderNameRefusal(IUserPrompt& prompt, FolderNameCheck check, bool explainEmpty);
 
-// The category a folder shows: that of its top-level folder when 1 to 4, else the first.
-std::int32_t FolderCategory(const CFolderTree::Node* node, const CPasswordStore& store);
 // A new folder's category: its parent's as shown, or `defaultCategory` at the top level.
 std::int32_t NewFolderCategory(const CFolderTree::Node* parent, const CPasswordStore& store,
                                std::int32_t defaultCategory);

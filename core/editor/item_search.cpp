@@ -22,7 +22,7 @@ std::optional<ItemMatch> FindInFolder(const CPasswordStore& store, const CSettin
     const CFolder* folder = SearchedFolder(store, node);
     if (!folder) return std::nullopt;
     if (text.empty()) return ItemMatch{node, node->folderIndex, -1, -1, -1};
-    const std::vector<int> columns = ColumnFields(settings, FolderCategory(node, store));
+    const auto columns = GridColumnsFor(settings, EffectiveCategory(node, store));
     for (std::size_t row = from < 0 ? 0 : static_cast<std::size_t>(from);
          row < folder->records.size(); ++row) {
         if (const auto hit = MatchRecord(folder->records[row], columns, text, options))
@@ -34,22 +34,16 @@ std::optional<ItemMatch> FindInFolder(const CPasswordStore& store, const CSettin
 
 }  // namespace
 
-std::vector<int> ColumnFields(const CSettings& settings, std::int32_t category) {
-    std::vector<int> fields;
-    for (std::int32_t slot : settings.ColumnsOf(category))
-        if (slot >= 0 && slot < kListFieldCount) fields.push_back(slot);
-    return fields;
-}
-
-std::optional<FieldHit> MatchRecord(const CRecord& record, const std::vector<int>& columns,
+std::optional<FieldHit> MatchRecord(const CRecord& record, const std::vector<GridColumn>& columns,
                                     const std::string& text, std::uint32_t options) {
     auto matches = [&](int field) { return SearchMatches(record[field], text, options); };
-    if (!columns.empty() && matches(columns[0])) return FieldHit{columns[0], 0};
+    if (!columns.empty() && matches(columns[0].field)) return FieldHit{columns[0].field, 0};
     // The boxes are tested URL, Email, Notes with a later hit winning: Notes comes first.
     for (int field : {kNotes, kEmail, kUrl})
         if (matches(field)) return FieldHit{field, -1};
     for (std::size_t column = 1; column < columns.size(); ++column)
-        if (matches(columns[column])) return FieldHit{columns[column], static_cast<int>(column)};
+        if (matches(columns[column].field))
+            return FieldHit{columns[column].field, static_cast<int>(column)};
     return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/editor/folder_tree.h"
+#include "core/editor/record_columns.h"
 #include "core/store/password_store.h"
 
 namespace vk {
@@ -22,16 +23,13 @@ struct ItemMatch {
     int column = -1;
 };
 
-// The fields the grid's columns show for a category, in column order.
-std::vector<int> ColumnFields(const CSettings& settings, std::int32_t category);
-
 // Tests one record the way the item search does: the field of column 0; then Notes, Email and
 // URL (Notes first); then the fields of columns 1 onwards. The first hit, as (field, column).
 struct FieldHit {
     int field;
     int column;
 };
-std::optional<FieldHit> MatchRecord(const CRecord& record, const std::vector<int>& columns,
+std::optional<FieldHit> MatchRecord(const CRecord& record, const std::vector<GridColumn>& columns,
                                     const std::string& text, std::uint32_t options);
 
 // Where Find next starts in the selected folder: the record after the last one found, or after

@@ -4,6 +4,7 @@
 
 #include "core/editor/edit_messages.h"
 #include "core/editor/field_limits.h"
+#include "core/editor/record_columns.h"
 #include "core/editor/record_dates.h"
 #include "core/settings/settings.h"
 #include "core/shell/date_text.h"
@@ -11,8 +12,6 @@
 
 namespace vk {
 namespace {
-
-constexpr char kMasked[] = "*****";
 
 bool IsDateField(int field) {
     return field == kDateAssigned || field == kDateExpires;
@@ -46,7 +45,7 @@ SystemTime& DateOf(CRecord& record, int field) {
 std::string UndoLabel(const RecordEditEnv& env, const char* what, const CRecord& record,
                       int field) {
     return what + env.settings.columnNames[static_cast<std::size_t>(field)] + ": " +
-           CellDisplayText(record, field, env.settings.mask);
+           CellText(record, field, env.settings.mask, env.dates);
 }
 
 bool ShowsColumn(const CSettings& settings, std::int32_t category, int field) {
@@ -86,12 +85,6 @@ int AddRecord(CPasswordStore& store, int folder) {
     if (!f) return -1;
     f->records.emplace_back();
     return static_cast<int>(f->records.size() - 1);
-}
-
-std::string CellDisplayText(const CRecord& record, int field, bool mask) {
-    if (!IsField(field)) return {};
-    if (field == kPassword && mask && !record[field].empty()) return kMasked;
-    return record[field];
 }
 
 bool CommitCellText(RecordEditEnv& env, const CellRef& cell, const std::string& text) {

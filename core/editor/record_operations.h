@@ -36,10 +36,6 @@ const CRecord* RecordAt(const CPasswordStore& store, int folder, int row);
 // folder). Adding takes no undo step and leaves the store unmodified until a value goes in.
 int AddRecord(CPasswordStore& store, int folder);
 
-// What the grid shows for a field: "*****" for a non-empty password while masked, else the
-// field's text (the date text for the two dates).
-std::string CellDisplayText(const CRecord& record, int field, bool mask);
-
 // Writes a field of the record at `cell`; a row just past the last record appends a blank one
 // first. A date field takes "YYYY-MM-DD" or nothing (see CommitCellDate). When the cell showed
 // something and its value changes, the undo step "edit <column name>: <old cell text>" comes first;
