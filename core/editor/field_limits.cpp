@@ -95,6 +95,18 @@ LimitedEdit LimitTypedText(std::string_view before, std::string_view after, std:
     return {text, caret};
 }
 
+LimitedEdit LimitFieldEdit(int field, std::string_view before, std::string_view after) {
+    if (!IsMultiLineField(field)) return LimitTypedText(before, after, FieldByteLimit(field));
+    const LimitedEdit stored =
+        LimitTypedText(NotesToStored(before), NotesToStored(after), FieldByteLimit(field));
+    const std::string_view head = std::string_view(stored.text).substr(0, stored.caret);
+    std::size_t breaks = 0;
+    for (std::size_t at = head.find("\r\n"); at != std::string_view::npos;
+         at = head.find("\r\n", at + 2))
+        ++breaks;
+    return {NotesToShown(stored.text), stored.caret - breaks};
+}
+
 std::string FitFieldValue(int field, std::string_view text) {
     if (IsMultiLineField(field)) return CutStored(NotesToStored(text), FieldByteLimit(field));
     const auto firstLine = std::find_if(text.begin(), text.end(), IsLineBreak) - text.begin();

@@ -26,6 +26,9 @@ struct LimitedEdit {
     std::size_t caret;  // byte offset just after what was kept of the new text
 };
 LimitedEdit LimitTypedText(std::string_view before, std::string_view after, std::size_t limit);
+// The same for the edit box of `field`, which shows Notes with LF line breaks: measured as the
+// file keeps the field; the text and caret come back as the box shows them.
+LimitedEdit LimitFieldEdit(int field, std::string_view before, std::string_view after);
 
 // A whole value put into a field at once (paste, drop, the generator) as the field keeps it:
 // one line outside Notes (the first), Notes with CR LF, cut to the field's limit.

@@ -69,4 +69,13 @@ std::optional<SystemTime> AddDays(const SystemTime& date, long days) {
     return MakeRecordDate(static_cast<int>(y), static_cast<int>(m), static_cast<int>(d));
 }
 
+std::optional<SystemTime> AddMonths(const SystemTime& date, int months) {
+    if (!IsCalendarDate(date)) return std::nullopt;
+    const long total = static_cast<long>(date.year) * 12 + (date.month - 1) + months;
+    const int year = static_cast<int>(total / 12), month = static_cast<int>(total % 12) + 1;
+    for (int day = date.day; day >= 28; --day)
+        if (auto moved = MakeRecordDate(year, month, day)) return moved;
+    return MakeRecordDate(year, month, date.day);
+}
+
 }  // namespace vk

@@ -16,5 +16,8 @@ std::optional<SystemTime> ParseIsoDate(std::string_view text);
 // The record date `days` days after `date` (before, when negative); nothing when it would
 // leave the years a record can hold.
 std::optional<SystemTime> AddDays(const SystemTime& date, long days);
+// The same day `months` months later (earlier when negative), or the month's last day when it
+// is shorter.
+std::optional<SystemTime> AddMonths(const SystemTime& date, int months);
 
 }  // namespace vk

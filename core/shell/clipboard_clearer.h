@@ -34,6 +34,8 @@ class CClipboardClearer {
     bool ClearNow();
 
     bool IsPending() const { return !remembered_.empty(); }
+    // The clipboard itself, for reading what the user copied.
+    IClipboard& Clipboard() { return clipboard_; }
     // Called after every copy that is now waiting to be cleared.
     std::function<void()> onPending;
 

@@ -59,9 +59,7 @@ void CPasswordEditorDlg::AddCommands(CCommandTable& commands) {
         commands.SetCheck(
             command, [this, category] { return SelectedNode() && SelectedCategory() == category; });
     }
-    // The folder and record operations (add, rename, delete, edit, search, the clipboard
-    // commands, launching) register themselves in the same table: the buttons and the
-    // context menus below offer them as soon as they are there.
+    AddEditingCommands(commands);
     ApplyEnabling();
 }
 
@@ -273,7 +271,7 @@ void CPasswordEditorDlg::ColumnHeaderClicked(int column) {
 }
 
 void CPasswordEditorDlg::GridScrolled() {
-    // An open cell edit is committed here once cells can be edited in place.
+    CommitCellEdit();
 }
 
 void CPasswordEditorDlg::PostListCtrlMsg(ListCtrlMsg what) {

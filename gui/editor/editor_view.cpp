@@ -62,6 +62,7 @@ void CPasswordEditorDlg::ShowSelectedFolderKeepingCell() {
 }
 
 void CPasswordEditorDlg::ShowFolderAt(int row, int column) {
+    CommitCellEdit();
     StoreFieldBoxes();
     wxGridUpdateLocker noRedraw(grid_);
     state_.selection.clear();
@@ -114,6 +115,7 @@ void CPasswordEditorDlg::ShowFolderAt(int row, int column) {
 }
 
 bool CPasswordEditorDlg::MoveToCell(int row, int column) {
+    CommitCellEdit();
     if (row < 0 || row >= table_->GetNumberRows() || column < 0 ||
         column >= table_->GetNumberCols())
         return false;
@@ -133,18 +135,12 @@ void CPasswordEditorDlg::ShowCurrentRecord() {
 }
 
 void CPasswordEditorDlg::StoreFieldBoxes() {
-    const CRecord* shown = table_->RecordAt(state_.currentRow);
-    if (!shown) return;
     const std::string url = CFieldBoxes::TextOf(boxes_->Url());
     const std::string email = CFieldBoxes::TextOf(boxes_->Email());
-    const std::string notes = CFieldBoxes::TextOf(boxes_->Notes());
-    if (url == (*shown)[kUrl] && email == (*shown)[kEmail] && notes == (*shown)[kNotes]) return;
     // Written only when changed: an unchanged folder keeps sharing its records with undo.
-    CRecord& record = context_.store.folders[static_cast<std::size_t>(table_->Folder())]
-                          .records[static_cast<std::size_t>(state_.currentRow)];
-    record[kUrl] = url;
-    record[kEmail] = email;
-    record[kNotes] = notes;
+    if (!vk::StoreFieldBoxes(context_.store, table_->Folder(), state_.currentRow, url, email,
+                             CFieldBoxes::TextOf(boxes_->Notes())))
+        return;
     if (context_.settings.autoComplete) {
         completions_.Add(url);
         completions_.Add(email);
@@ -182,7 +178,7 @@ void CPasswordEditorDlg::UpdateStatus() {
                               kStatusPaneColumns);
 }
 
-void CPasswordEditorDlg::ApplyEnabling() {
+EditorFacts CPasswordEditorDlg::CurrentFacts() const {
     const std::string& path = context_.store.filePath;
     EditorFacts facts;
     facts.filePresent = !path.empty() && context_.fs.Exists(path);
@@ -192,6 +188,11 @@ void CPasswordEditorDlg::ApplyEnabling() {
     facts.urlText = !boxes_->Url()->IsEmpty();
     facts.emailText = !boxes_->Email()->IsEmpty();
     facts.currentRecord = table_->RecordAt(state_.currentRow) != nullptr;
+    return facts;
+}
+
+void CPasswordEditorDlg::ApplyEnabling() {
+    const EditorFacts facts = CurrentFacts();
     for (const auto& [command, button] : buttons_) {
         // A button whose command is not there yet stays disabled.
         button->Enable(commands_ && commands_->IsEnabled(command) &&

@@ -9,20 +9,16 @@
 #include "core/app/command_ids.h"
 #include "core/editor/auto_complete.h"
 #include "core/editor/editor_state.h"
+#include "core/editor/field_limits.h"
 #include "core/shell/text_encoding.h"
 #include "core/store/password_store.h"
+#include "gui/editor/field_byte_limit.h"
 #include "gui/editor/image_button.h"
-#include "gui/store/secret_edit.h"
 #include "gui/ui/wx_text.h"
 
 namespace vk {
 namespace {
 
-// The bytes the file keeps of each field box (the URL slot holds 64 bytes, the Email box is
-// held to 63 and the Notes box to 1023).
-constexpr std::size_t kUrlBytes = 64;
-constexpr std::size_t kEmailBytes = 63;
-constexpr std::size_t kNotesBytes = 1023;
 // A dropped file's path is taken up to the longest path the system names.
 constexpr std::size_t kDroppedPathBytes = 260;
 
@@ -81,15 +77,8 @@ class CFieldDropTarget : public wxDropTarget {
 
 }  // namespace
 
-std::size_t FieldBoxLimit(int box) {
-    switch (box) {
-        case control::kUrlBox:
-            return kUrlBytes;
-        case control::kEmailBox:
-            return kEmailBytes;
-        default:
-            return kNotesBytes;
-    }
+wxTextCompleter* NewFieldCompleter(const CAutoCompleteList& completions) {
+    return new CFieldCompleter(completions);
 }
 
 CFieldBoxes::CFieldBoxes(wxWindow* parent, CAutoCompleteList& completions)
@@ -100,8 +89,11 @@ CFieldBoxes::CFieldBoxes(wxWindow* parent, CAutoCompleteList& completions)
     email_ = new wxTextCtrl(this, control::kEmailBox);
     notes_ = new wxTextCtrl(this, control::kNotesBox, "", wxDefaultPosition, wxDefaultSize,
                             wxTE_MULTILINE);
-    url_->AutoComplete(new CFieldCompleter(completions));
-    email_->AutoComplete(new CFieldCompleter(completions));
+    url_->AutoComplete(NewFieldCompleter(completions));
+    email_->AutoComplete(NewFieldCompleter(completions));
+    limits_[url_] = std::make_unique<CFieldByteLimit>(*url_, kUrl);
+    limits_[email_] = std::make_unique<CFieldByteLimit>(*email_, kEmail);
+    limits_[notes_] = std::make_unique<CFieldByteLimit>(*notes_, kNotes);
     url_->SetHint("URL");
     email_->SetHint("Email");
     for (wxTextCtrl* box : {url_, email_, notes_}) {
@@ -122,6 +114,8 @@ CFieldBoxes::CFieldBoxes(wxWindow* parent, CAutoCompleteList& completions)
     ShowRecord(nullptr);
 }
 
+CFieldBoxes::~CFieldBoxes() = default;
+
 std::string CFieldBoxes::TextOf(const wxTextCtrl* box) {
     return FromWx(box->GetValue());
 }
@@ -130,20 +124,25 @@ void CFieldBoxes::ShowRecord(const CRecord* record) {
     showing_ = true;
     url_->ChangeValue(record ? ToWx((*record)[kUrl]) : wxString());
     email_->ChangeValue(record ? ToWx((*record)[kEmail]) : wxString());
-    notes_->ChangeValue(record ? ToWx((*record)[kNotes]) : wxString());
-    for (wxTextCtrl* box : {url_, email_, notes_}) box->Enable(record != nullptr);
+    notes_->ChangeValue(record ? ToWx(NotesToShown((*record)[kNotes])) : wxString());
+    for (wxTextCtrl* box : {url_, email_, notes_}) {
+        box->Enable(record != nullptr);
+        limits_[box]->Reset();
+    }
     showing_ = false;
 }
 
 void CFieldBoxes::TakeDrop(wxTextCtrl* box, const wxString& text) {
-    box->SetValue(text);  // a change of the box, as if typed
+    const int field = box == url_ ? kUrl : box == email_ ? kEmail : kNotes;
+    // A change of the box, as if typed; what the field cannot keep is left out.
+    box->SetValue(ToWx(NotesToShown(FitFieldValue(field, FromWx(text)))));
 }
 
 void CFieldBoxes::OnText(wxCommandEvent& event) {
     event.Skip();  // the completer follows the text too
     if (showing_) return;
     auto* box = static_cast<wxTextCtrl*>(event.GetEventObject());
-    CutEditToBytes(*box, FieldBoxLimit(box->GetId()));
+    limits_[box]->Apply();
     if (onChanged) onChanged(box->GetId());
 }
 

@@ -2,14 +2,18 @@
 #include <wx/panel.h>
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
 
 class wxBitmapButton;
+class wxTextCompleter;
 class wxTextCtrl;
 
 namespace vk {
 
 class CAutoCompleteList;
+class CFieldByteLimit;
 class CRecord;
 
 // The URL, Email and Notes boxes of the current record, with the buttons that open the web
@@ -19,6 +23,7 @@ class CRecord;
 class CFieldBoxes : public wxPanel {
   public:
     CFieldBoxes(wxWindow* parent, CAutoCompleteList& completions);
+    ~CFieldBoxes() override;
 
     wxTextCtrl* Url() { return url_; }
     wxTextCtrl* Email() { return email_; }
@@ -28,7 +33,7 @@ class CFieldBoxes : public wxPanel {
 
     // Shows the record's three fields without counting as a change; null empties the boxes.
     void ShowRecord(const CRecord* record);
-    // The box's text as stored text.
+    // The box's text as stored text (Notes with the LF line breaks the box shows).
     static std::string TextOf(const wxTextCtrl* box);
     // Text dropped onto a box (or the first file's path): it replaces the box's text, cut to
     // the box's limit, and counts as a change of the box.
@@ -45,10 +50,11 @@ class CFieldBoxes : public wxPanel {
     wxTextCtrl* notes_;
     wxBitmapButton* launch_;
     wxBitmapButton* mail_;
+    std::map<const wxTextCtrl*, std::unique_ptr<CFieldByteLimit>> limits_;
     bool showing_ = false;
 };
 
-// The most bytes each box keeps: what the file holds of URL, Email and Notes.
-std::size_t FieldBoxLimit(int box);
+// Offers the file's texts as completions while a box is typed into; the box owns it.
+wxTextCompleter* NewFieldCompleter(const CAutoCompleteList& completions);
 
 }  // namespace vk

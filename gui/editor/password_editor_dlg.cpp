@@ -15,13 +15,16 @@
 #include "gui/app/app_context.h"
 #include "gui/app/welcome_dlg.h"
 #include "gui/editor/category_warning_dlg.h"
+#include "gui/editor/cell_editors.h"
 #include "gui/editor/field_boxes.h"
 #include "gui/editor/folder_tree_ctrl.h"
 #include "gui/editor/image_button.h"
 #include "gui/editor/record_grid_table.h"
+#include "gui/editor/search_dlg.h"
 #include "gui/ui/file_pickers.h"
 #include "gui/ui/wx_text.h"
 #include "platform/local_date_clock.h"
+#include "platform/wx/launcher.h"
 
 namespace vk {
 
@@ -84,8 +87,8 @@ CPasswordEditorDlg::CPasswordEditorDlg(wxWindow* parent, CAppContext& context,
     }
     tree_->Bind(wxEVT_TREE_SEL_CHANGED, &CPasswordEditorDlg::OnTreeSelectionChanged, this);
     tree_->Bind(wxEVT_TREE_ITEM_MENU, &CPasswordEditorDlg::ShowFolderMenu, this);
-    // Renaming in place comes with the folder operations; until then labels stay as they are.
-    tree_->Bind(wxEVT_TREE_BEGIN_LABEL_EDIT, [](wxTreeEvent& e) { e.Veto(); });
+    tree_->Bind(wxEVT_TREE_BEGIN_LABEL_EDIT, &CPasswordEditorDlg::OnBeginLabelEdit, this);
+    tree_->Bind(wxEVT_TREE_END_LABEL_EDIT, &CPasswordEditorDlg::OnEndLabelEdit, this);
     tree_->onFolderDropped = [this](CFolderTree::Node* dragged, CFolderTree::Node* target) {
         FolderDropped(dragged, target);
     };
@@ -103,6 +106,22 @@ CPasswordEditorDlg::CPasswordEditorDlg(wxWindow* parent, CAppContext& context,
     Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { RunCommand(cmd::CommandOf(e.GetId())); });
     Bind(wxEVT_MENU, [this](wxCommandEvent& e) { RunCommand(cmd::CommandOf(e.GetId())); });
     Bind(EVT_LIST_CTRL_MSG, &CPasswordEditorDlg::OnListCtrlMsg, this);
+    // The editor's keys come before the focused control's own handling.
+    Bind(wxEVT_CHAR_HOOK, &CPasswordEditorDlg::OnCharHook, this);
+    grid_->GetGridWindow()->Bind(wxEVT_CHAR, &CPasswordEditorDlg::OnGridChar, this);
+    cellEditors_ = std::make_unique<CCellEditors>(grid_->GetGridWindow(), completions_);
+    cellEditors_->onGenerate = [this] { GenerateIntoCell(); };
+    cellEditors_->onTyped = [this] { MarkModified(); };
+    for (wxTextCtrl* box : {boxes_->Url(), boxes_->Email(), boxes_->Notes()}) {
+        // Entering a box ends a cell edit and selects the box's text.
+        box->Bind(wxEVT_SET_FOCUS, [this, box](wxFocusEvent& e) {
+            e.Skip();
+            CommitCellEdit();
+            CallAfter([box] {
+                if (box->HasFocus()) box->SelectAll();
+            });
+        });
+    }
 
     askCategoryWarning = [this](const std::string& from, const std::string& to, bool& suppress) {
         CCategoryWarningDlg warning(wxGetTopLevelParent(this), from, to);
@@ -111,6 +130,8 @@ CPasswordEditorDlg::CPasswordEditorDlg(wxWindow* parent, CAppContext& context,
         return ok;
     };
     context_.editorSettingsChanged = [this] { SettingsChanged(); };
+    launch = [this](const std::string& text) { LaunchText(text, context_.prompt); };
+    showSearchDialog = [](CSearchDlg& dialog) { dialog.ShowModal(); };
     ShowFolderAt(0, 0);
 }
 
@@ -271,6 +292,7 @@ void CPasswordEditorDlg::RestoreSplitters() {
 // The file commands' windows.
 
 void CPasswordEditorDlg::CommitEdits() {
+    CommitCellEdit();
     StoreFieldBoxes();
 }
 

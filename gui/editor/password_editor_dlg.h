@@ -7,10 +7,14 @@
 #include <vector>
 
 #include "core/editor/auto_complete.h"
+#include "core/editor/cell_keys.h"
+#include "core/editor/editor_rules.h"
 #include "core/editor/editor_state.h"
 #include "core/editor/file_commands.h"
+#include "core/editor/folder_operations.h"
 #include "core/editor/folder_tree.h"
 #include "core/editor/record_columns.h"
+#include "core/editor/record_operations.h"
 #include "core/shell/clock.h"
 #include "gui/editor/record_list_ctrl.h"
 #include "gui/ui/wx_date_format.h"
@@ -23,10 +27,13 @@ class wxSplitterEvent;
 class wxSplitterWindow;
 class wxStatusBar;
 class wxTreeEvent;
+class wxTreeItemId;
 
 namespace vk {
 
 class CAppContext;
+class CCellEditors;
+class CSearchDlg;
 class CCommandTable;
 class CFieldBoxes;
 class CFolderTreeCtrl;
@@ -87,6 +94,23 @@ class CPasswordEditorDlg : public wxPanel, public IFileCommandHost, public IReco
     void PostListCtrlMsg(ListCtrlMsg what);
     // Writes the two splitter positions to the settings (done when the editor closes).
     void SaveSplitters();
+
+    // The grid's in-place editors.
+    CCellEditors& CellEditors() { return *cellEditors_; }
+    // Opens the cell editor on (row, column), starting with `typed` when given; false when
+    // the cell is not there.
+    bool OpenCellEditor(int row, int column, const std::string& typed = {});
+    // Writes the open cell editor's value into its record and closes it; Esc's way out
+    // closes it keeping the cell as it was.
+    void CommitCellEdit();
+    void CancelCellEdit();
+    // A key as the editor's key table takes it, before the focused control.
+    void HandleKey(const KeyPress& key, wxKeyEvent* event = nullptr);
+
+    // Opens a web address or "mailto:" address (the desktop's launcher; tests replace it).
+    std::function<void(const std::string&)> launch;
+    // Shows the search dialog until it is closed (tests press its buttons themselves).
+    std::function<void(CSearchDlg&)> showSearchDialog;
 
     // Called after every change of the file's state (title, indicator, menus).
     std::function<void()> onStoreStateChanged = [] {};
@@ -158,6 +182,46 @@ class CPasswordEditorDlg : public wxPanel, public IFileCommandHost, public IReco
     void FolderDropped(CFolderTree::Node* dragged, CFolderTree::Node* target);
     void OnListCtrlMsg(wxCommandEvent& event);
 
+    // What the enabling rules look at now (editor_view.cpp).
+    EditorFacts CurrentFacts() const;
+
+    // Folder operations: adding, naming in place, renaming, deleting (editor_folders.cpp).
+    void AddFolder(bool subfolder);
+    void StartRenamingFolder();
+    void DeleteSelectedFolder();
+    void OnBeginLabelEdit(wxTreeEvent& event);
+    void OnEndLabelEdit(wxTreeEvent& event);
+    void FinishLabelEdit(bool cancelled, const std::string& name);
+    // Undo steps go to the store's undo ring.
+    TakeSnapshot Snapshots();
+
+    // Records and cells: the commands and the cell editors (editor_records.cpp).
+    void AddEditingCommands(CCommandTable& commands);
+    void AddRecord();
+    void DeleteRecords();
+    void ClipboardCommand(int command);
+    void GenerateIntoCell();
+    void LaunchFieldBox(int command);
+    RecordEditEnv EditEnv();
+    // Whatever changed in the records: the grid, the indicator and quick access follow.
+    void RecordsChanged();
+
+    // Keys (editor_keys.cpp).
+    void OnCharHook(wxKeyEvent& event);
+    void OnGridChar(wxKeyEvent& event);
+    EditorFocus FocusOf(const wxWindow* window) const;
+    KeyContext CurrentKeyContext(EditorFocus focus) const;
+    void CarryOut(const KeyOutcome& outcome, wxKeyEvent* event);
+    void CarryOutMove(const CellMove& move);
+
+    // Search folders and items (editor_search.cpp).
+    void SearchFolders();
+    void SearchItems();
+    void FindNextFolder(const std::string& text);
+    void FindNextItem(const std::string& text);
+    // Draws the field box a search found (control number, or kNoField) highlighted.
+    void HighlightFoundField(int box);
+
     CAppContext& context_;
     wxStatusBar* statusBar_;
     FileCommandSettings fileSettings_;
@@ -180,6 +244,10 @@ class CPasswordEditorDlg : public wxPanel, public IFileCommandHost, public IReco
     CRecordGridTable* table_ = nullptr;  // owned by the grid
     CFieldBoxes* boxes_ = nullptr;
     std::map<int, wxBitmapButton*> buttons_;
+    std::unique_ptr<CCellEditors> cellEditors_;
+    bool labelEditing_ = false;
+    CFolderTree::Node* selectedBeforeAdd_ = nullptr;  // shown again when a new name is refused
+    bool committing_ = false;  // a cell edit is being written: no second commit meanwhile
 };
 
 // Status bar panes the editor writes to.
