@@ -32,6 +32,10 @@ void CPasswordEditorDlg::AddFolder(bool subfolder) {
     if (parent != tree_->GetRootItem()) tree_->Expand(parent);
     tree_->SelectItem(item);
     tree_->EnsureVisible(item);
+    EditFolderName(item);
+}
+
+void CPasswordEditorDlg::EditFolderName(const wxTreeItemId& item) {
     tree_->SetFocus();
     tree_->EditLabel(item);
 }
@@ -41,8 +45,7 @@ void CPasswordEditorDlg::StartRenamingFolder() {
     if (!tree_->NodeOf(item)) return;
     CommitEdits();
     state_.pending = PendingMode::kRenaming;
-    tree_->SetFocus();
-    tree_->EditLabel(item);
+    EditFolderName(item);
 }
 
 void CPasswordEditorDlg::OnBeginLabelEdit(wxTreeEvent& event) {
@@ -52,6 +55,7 @@ void CPasswordEditorDlg::OnBeginLabelEdit(wxTreeEvent& event) {
         return;
     }
     labelEditing_ = true;
+    labelEscaped_ = false;
 }
 
 void CPasswordEditorDlg::OnEndLabelEdit(wxTreeEvent& event) {
@@ -59,8 +63,9 @@ void CPasswordEditorDlg::OnEndLabelEdit(wxTreeEvent& event) {
     // The tree shows the model again once the name is dealt with; the control must not
     // change the item itself, and its items may not go away inside its own notification.
     event.Veto();
-    const bool cancelled = event.IsEditCancelled();
-    const std::string name = FromWx(event.GetLabel());
+    const bool cancelled = event.IsEditCancelled() && labelEscaped_;
+    const std::string name =
+        FromWx(event.IsEditCancelled() ? tree_->GetItemText(event.GetItem()) : event.GetLabel());
     CallAfter([this, cancelled, name] { FinishLabelEdit(cancelled, name); });
 }
 

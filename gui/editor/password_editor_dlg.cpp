@@ -89,6 +89,12 @@ CPasswordEditorDlg::CPasswordEditorDlg(wxWindow* parent, CAppContext& context,
     tree_->Bind(wxEVT_TREE_ITEM_MENU, &CPasswordEditorDlg::ShowFolderMenu, this);
     tree_->Bind(wxEVT_TREE_BEGIN_LABEL_EDIT, &CPasswordEditorDlg::OnBeginLabelEdit, this);
     tree_->Bind(wxEVT_TREE_END_LABEL_EDIT, &CPasswordEditorDlg::OnEndLabelEdit, this);
+    // The tree ends its name editor on Enter and Esc itself, reporting a name confirmed
+    // unchanged as cancelled too: only this Esc says that the user cancelled.
+    tree_->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
+        if (labelEditing_ && e.GetKeyCode() == WXK_ESCAPE) labelEscaped_ = true;
+        e.Skip();
+    });
     tree_->onFolderDropped = [this](CFolderTree::Node* dragged, CFolderTree::Node* target) {
         FolderDropped(dragged, target);
     };

@@ -188,6 +188,7 @@ class CPasswordEditorDlg : public wxPanel, public IFileCommandHost, public IReco
     // Folder operations: adding, naming in place, renaming, deleting (editor_folders.cpp).
     void AddFolder(bool subfolder);
     void StartRenamingFolder();
+    void EditFolderName(const wxTreeItemId& item);
     void DeleteSelectedFolder();
     void OnBeginLabelEdit(wxTreeEvent& event);
     void OnEndLabelEdit(wxTreeEvent& event);
@@ -246,6 +247,7 @@ class CPasswordEditorDlg : public wxPanel, public IFileCommandHost, public IReco
     std::map<int, wxBitmapButton*> buttons_;
     std::unique_ptr<CCellEditors> cellEditors_;
     bool labelEditing_ = false;
+    bool labelEscaped_ = false;                       // the name editor was left with Esc
     CFolderTree::Node* selectedBeforeAdd_ = nullptr;  // shown again when a new name is refused
     bool committing_ = false;  // a cell edit is being written: no second commit meanwhile
 };
