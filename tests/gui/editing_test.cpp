@@ -16,6 +16,9 @@ namespace {
 
 class EditingTest : public test::MainWindowFixture {
   protected:
+    // The pointer goes back where it was: other tests' keys go where it is.
+    ~EditingTest() override { keys.MouseMove(pointer); }
+
     CPasswordEditorDlg& Start(int folder) {
         CPasswordEditorDlg& editor = OpenFile();
         window->Raise();
@@ -65,6 +68,7 @@ class EditingTest : public test::MainWindowFixture {
         return out;
     }
     wxUIActionSimulator keys;
+    const wxPoint pointer = wxGetMousePosition();
 };
 
 TEST_F(EditingTest, WhatIsTypedIsWhatTheFileHolds) {
