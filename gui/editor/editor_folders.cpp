@@ -20,6 +20,7 @@ TakeSnapshot CPasswordEditorDlg::Snapshots() {
 }
 
 void CPasswordEditorDlg::AddFolder(bool subfolder) {
+    if (state_.pending != PendingMode::kNone) return;  // a name is still being given
     CommitEdits();
     const wxTreeItemId selected = tree_->GetSelection();
     selectedBeforeAdd_ = tree_->NodeOf(selected);
@@ -42,7 +43,7 @@ void CPasswordEditorDlg::EditFolderName(const wxTreeItemId& item) {
 
 void CPasswordEditorDlg::StartRenamingFolder() {
     const wxTreeItemId item = tree_->GetSelection();
-    if (!tree_->NodeOf(item)) return;
+    if (!tree_->NodeOf(item) || state_.pending != PendingMode::kNone) return;
     CommitEdits();
     state_.pending = PendingMode::kRenaming;
     EditFolderName(item);
