@@ -42,6 +42,17 @@ class EditSession {
         return true;
     }
     int Failed(const std::string& text) { return s.Failed(text); }
+    // A refused command line (no '=' in FIELD=VALUE, an INDEX that is no number).
+    int UsageError(const std::string& text) {
+        usage_ = true;
+        return s.Failed(text);
+    }
+    // What a refusal exits with.
+    int Refused() const { return usage_ ? kUsageError : 1; }
+    // Loads the file and finds FOLDER in it; null after saying why not.
+    Node* Open(const std::string& file, const std::string& path) {
+        return Load(file) ? Folder(path) : nullptr;
+    }
     int SaveOr1() { return s.Save() ? 0 : 1; }
 
     // The first folder `ls` lists under `path`; reports it missing otherwise.
@@ -52,13 +63,12 @@ class EditSession {
     }
     // The record INDEX names: digits only (a sign makes a usage error); one the folder does
     // not have is reported.
-    std::optional<int> Record(const Node* folder, const std::string& path, const std::string& index,
-                              bool& usage) {
+    std::optional<int> Record(const Node* folder, const std::string& path,
+                              const std::string& index) {
         const bool negative = !index.empty() && index[0] == '-';
         if (index.size() == (negative ? 1u : 0u) ||
             index.find_first_not_of("0123456789", negative ? 1 : 0) != std::string::npos) {
-            usage = true;
-            s.Failed("INDEX must be a whole number, not \"" + index + "\".");
+            UsageError("INDEX must be a whole number, not \"" + index + "\".");
             return std::nullopt;
         }
         const auto& records =
@@ -95,19 +105,17 @@ class EditSession {
 
   private:
     std::string file_;
+    bool usage_ = false;
 };
 
-// Reads FIELD=VALUE arguments; a refusal is reported and gives nothing. Usage errors (no '=')
-// set `usage`.
+// Reads FIELD=VALUE arguments; a refusal is reported and gives nothing.
 std::optional<std::vector<Assignment>> ParseAssignments(EditSession& e,
-                                                        const std::vector<std::string>& args,
-                                                        bool& usage) {
+                                                        const std::vector<std::string>& args) {
     std::vector<Assignment> out;
     for (const std::string& arg : args) {
         const std::size_t eq = arg.find('=');
         if (eq == std::string::npos) {
-            usage = true;
-            e.Failed("Expected FIELD=VALUE, not \"" + arg + "\".");
+            e.UsageError("Expected FIELD=VALUE, not \"" + arg + "\".");
             return std::nullopt;
         }
         const std::string name = arg.substr(0, eq), value = arg.substr(eq + 1);
@@ -175,8 +183,7 @@ int RunMkdir(const CommandIo& io, const std::string& file, const std::string& pa
 int RunRename(const CommandIo& io, const std::string& file, const std::string& path,
               const std::string& name) {
     EditSession e(io);
-    if (!e.Load(file)) return 1;
-    Node* node = e.Folder(path);
+    Node* node = e.Open(file, path);
     if (!node) return 1;
     const FolderNameCheck check = CheckFolderName(e.tree, nullptr, node, name);
     if (!e.NameAccepted(check)) return 1;
@@ -187,8 +194,7 @@ int RunRename(const CommandIo& io, const std::string& file, const std::string& p
 
 int RunRmdir(const CommandIo& io, const std::string& file, const std::string& path) {
     EditSession e(io);
-    if (!e.Load(file)) return 1;
-    Node* node = e.Folder(path);
+    Node* node = e.Open(file, path);
     if (!node) return 1;
     DeleteFolder(e.s.store, e.tree, node, {});
     return e.SaveOr1();
@@ -197,12 +203,10 @@ int RunRmdir(const CommandIo& io, const std::string& file, const std::string& pa
 int RunAdd(const CommandIo& io, const std::string& file, const std::string& path,
            const std::vector<std::string>& args) {
     EditSession e(io);
-    if (!e.Load(file)) return 1;
-    Node* node = e.Folder(path);
+    Node* node = e.Open(file, path);
     if (!node) return 1;
-    bool usage = false;
-    const auto assignments = ParseAssignments(e, args, usage);
-    if (!assignments) return usage ? kUsageError : 1;
+    const auto assignments = ParseAssignments(e, args);
+    if (!assignments) return e.Refused();
     const int row = AddRecord(e.s.store, node->folderIndex);
     e.Apply(node, row, *assignments);
     const auto& records = e.s.store.folders[static_cast<std::size_t>(node->folderIndex)].records;
@@ -220,14 +224,11 @@ int RunAdd(const CommandIo& io, const std::string& file, const std::string& path
 int RunEdit(const CommandIo& io, const std::string& file, const std::string& path,
             const std::string& index, const std::vector<std::string>& args) {
     EditSession e(io);
-    if (!e.Load(file)) return 1;
-    Node* node = e.Folder(path);
+    Node* node = e.Open(file, path);
     if (!node) return 1;
-    bool usage = false;
-    const auto row = e.Record(node, path, index, usage);
-    if (!row) return usage ? kUsageError : 1;
-    const auto assignments = ParseAssignments(e, args, usage);
-    if (!assignments) return usage ? kUsageError : 1;
+    const auto row = e.Record(node, path, index);
+    const auto assignments = row ? ParseAssignments(e, args) : std::nullopt;
+    if (!assignments) return e.Refused();
     e.Apply(node, *row, *assignments);
     return e.SaveOr1();
 }
@@ -235,12 +236,9 @@ int RunEdit(const CommandIo& io, const std::string& file, const std::string& pat
 int RunRm(const CommandIo& io, const std::string& file, const std::string& path,
           const std::string& index) {
     EditSession e(io);
-    if (!e.Load(file)) return 1;
-    Node* node = e.Folder(path);
-    if (!node) return 1;
-    bool usage = false;
-    const auto row = e.Record(node, path, index, usage);
-    if (!row) return usage ? kUsageError : 1;
+    Node* node = e.Open(file, path);
+    const auto row = node ? e.Record(node, path, index) : std::nullopt;
+    if (!row) return e.Refused();
     RecordEditEnv env{e.s.store, e.settings, e.s.Dates(), {}};
     DeleteRecords(env, node->folderIndex, {*row}, false, -1);
     return e.SaveOr1();

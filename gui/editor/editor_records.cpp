@@ -26,11 +26,11 @@ void CPasswordEditorDlg::AddEditingCommands(CCommandTable& commands) {
     add(cmd::kAddSubfolder, [this] { AddFolder(true); });
     add(cmd::kRenameFolder, [this] { StartRenamingFolder(); });
     add(cmd::kDeleteFolder, [this] { DeleteSelectedFolder(); });
-    add(cmd::kSearchFolders, [this] { SearchFolders(); });
+    add(cmd::kSearchFolders, [this] { RunSearch(SearchMode::kFolders); });
     add(cmd::kAddItem, [this] { AddRecord(); });
     add(cmd::kEditItem, [this] { OpenCellEditor(state_.currentRow, state_.currentColumn); });
     add(cmd::kDeleteItem, [this] { DeleteRecords(); });
-    add(cmd::kSearchItems, [this] { SearchItems(); });
+    add(cmd::kSearchItems, [this] { RunSearch(SearchMode::kItems); });
     add(cmd::kLaunchUrl, [this] { LaunchFieldBox(cmd::kLaunchUrl); });
     add(cmd::kSendEmail, [this] { LaunchFieldBox(cmd::kSendEmail); });
     for (const int command : {cmd::kCut, cmd::kCopy, cmd::kPaste, cmd::kClear}) {

@@ -27,18 +27,16 @@ int BoxOfField(int field) {
 
 }  // namespace
 
-void CPasswordEditorDlg::SearchFolders() {
-    CSearchDlg dialog(wxGetTopLevelParent(this), SearchMode::kFolders, context_.store.folderHistory,
+void CPasswordEditorDlg::RunSearch(SearchMode mode) {
+    CSearchDlg dialog(wxGetTopLevelParent(this), mode, SearchHistoryOf(context_.store, mode),
                       context_.settings.searchOptions);
-    dialog.findNext = [this](const std::string& text) { FindNextFolder(text); };
-    dialog.historyChanged = [this] { MarkModified(); };
-    showSearchDialog(dialog);
-}
-
-void CPasswordEditorDlg::SearchItems() {
-    CSearchDlg dialog(wxGetTopLevelParent(this), SearchMode::kItems, context_.store.itemHistory,
-                      context_.settings.searchOptions);
-    dialog.findNext = [this](const std::string& text) { FindNextItem(text); };
+    dialog.findNext = [this, mode](const std::string& text) {
+        if (mode == SearchMode::kFolders)
+            FindNextFolder(text);
+        else
+            FindNextItem(text);
+    };
+    // The histories are saved with the file.
     dialog.historyChanged = [this] { MarkModified(); };
     showSearchDialog(dialog);
     state_.foundHighlight = false;

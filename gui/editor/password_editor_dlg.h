@@ -15,6 +15,7 @@
 #include "core/editor/folder_tree.h"
 #include "core/editor/record_columns.h"
 #include "core/editor/record_operations.h"
+#include "core/editor/search_history.h"
 #include "core/shell/clock.h"
 #include "gui/editor/record_list_ctrl.h"
 #include "gui/ui/wx_date_format.h"
@@ -216,8 +217,7 @@ class CPasswordEditorDlg : public wxPanel, public IFileCommandHost, public IReco
     void CarryOutMove(const CellMove& move);
 
     // Search folders and items (editor_search.cpp).
-    void SearchFolders();
-    void SearchItems();
+    void RunSearch(SearchMode mode);
     void FindNextFolder(const std::string& text);
     void FindNextItem(const std::string& text);
     // Draws the field box a search found (control number, or kNoField) highlighted.
