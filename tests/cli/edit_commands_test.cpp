@@ -5,17 +5,12 @@
 #include <map>
 
 #include "core/store/file_layout.h"
-#include "tests/support/process.h"
+#include "tests/cli/cli_runner.h"
 
 namespace vk::test {
 namespace {
 
 namespace fl = file_layout;
-
-ProcessResult Cli(std::vector<std::string> args, const std::string& input = "") {
-    args.insert(args.begin(), VK_CLI_PATH);
-    return RunProcess(args, input);
-}
 
 std::string Block(char tag, const std::string& body) {
     return std::string{tag, 0, 0, 0} + body;
@@ -175,18 +170,11 @@ TEST_F(EditCommandsTest, RefusalsExitOneAndLeaveTheFileUntouched) {
 }
 
 TEST_F(EditCommandsTest, AProtectedFileStaysProtectedWithItsReminderAndHistories) {
-    auto demo = [&](std::vector<std::string> args) {
-        args.push_back("--password-stdin");
-        return Cli(args, "demo\n");
-    };
-    ASSERT_EQ(demo({"import", std::string(VK_SOURCE_DIR) + "/resources/demo/demo.json", file,
-                    "--format", "json"})
-                  .exitCode,
-              0);
-    const std::string before = demo({"export", file, "--format", "json"}).out;
-    ASSERT_EQ(demo({"add", file, "Email", "description=Extra"}).out, "1\n");
-    ASSERT_EQ(demo({"rm", file, "Email", "1"}).exitCode, 0);
-    EXPECT_EQ(demo({"export", file, "--format", "json"}).out, before);
+    ImportDemo(file);
+    const std::string before = CliWithPassword({"export", file, "--format", "json"}).out;
+    ASSERT_EQ(CliWithPassword({"add", file, "Email", "description=Extra"}).out, "1\n");
+    ASSERT_EQ(CliWithPassword({"rm", file, "Email", "1"}).exitCode, 0);
+    EXPECT_EQ(CliWithPassword({"export", file, "--format", "json"}).out, before);
     EXPECT_EQ(Cli({"rm", file, "Email", "0"}, "wrong\n").exitCode, 1);
     EXPECT_NE(ReadFileBytes(file).find("the word demo"), std::string::npos);
     EXPECT_EQ(ReadFileBytes(file).find("Extra"), std::string::npos);

@@ -8,12 +8,13 @@
 #include "core/editor/record_operations.h"
 #include "core/settings/settings.h"
 #include "core/shell/date_text.h"
+#include "tests/support/folder_fixture.h"
 #include "tests/support/scripted_prompt.h"
 
 namespace vk {
 namespace {
 
-using Node = CFolderTree::Node;
+using TreeNode = CFolderTree::Node;
 
 // Date text that shows the date words, so tests see which date a field holds.
 class IsoDates : public IDateFormat {
@@ -27,26 +28,25 @@ class IsoDates : public IDateFormat {
 };
 
 // A store with folders given by path and category, its tree, and the undo steps taken.
-class EditingTest : public ::testing::Test {
+class EditingTest : public ::testing::Test, protected test::FolderFixture {
   protected:
     void Folders(std::initializer_list<std::pair<const char*, int>> folders) {
-        for (const auto& [path, category] : folders) store.AddFolder(path, category);
-        tree.BuildFrom(store);
+        for (const auto& [path, category] : folders) Add(path, category);
     }
-    Node* At(const std::string& path) { return FindFolderByPath(tree, store, path); }
+    TreeNode* At(const std::string& path) { return FindFolderByPath(tree, store, path); }
     RecordEditEnv Env() {
         return {store, settings, dates, [this](const std::string& label, bool folderStep) {
                     steps.push_back((folderStep ? "F:" : "R:") + label);
                 }};
     }
+    // The folders' own paths, in display order.
     std::vector<std::string> Paths() {
         std::vector<std::string> paths;
-        tree.ForEachPreOrder([&](Node& n) { paths.push_back(store.folders[n.folderIndex].path); });
+        tree.ForEachPreOrder(
+            [&](TreeNode& n) { paths.push_back(store.folders[n.folderIndex].path); });
         return paths;
     }
 
-    CPasswordStore store;
-    CFolderTree tree;
     CSettings settings;
     IsoDates dates;
     std::vector<std::string> steps;
@@ -80,8 +80,8 @@ TEST_F(EditingTest, FolderNamesFollowTheEditorsRules) {
         {"A~" + deep, "", "leaf123", FolderNameCheck::kTooLong},
     };
     for (const Case& c : cases) {
-        const Node* parent = c.parent.empty() ? nullptr : At(c.parent);
-        const Node* self = c.self.empty() ? nullptr : At(c.self);
+        const TreeNode* parent = c.parent.empty() ? nullptr : At(c.parent);
+        const TreeNode* self = c.self.empty() ? nullptr : At(c.self);
         EXPECT_EQ(CheckFolderName(tree, parent, self, c.name), c.expected) << c.name;
     }
     test::ScriptedPrompt prompt;
@@ -89,6 +89,7 @@ TEST_F(EditingTest, FolderNamesFollowTheEditorsRules) {
     ShowFolderNameRefusal(prompt, FolderNameCheck::kTilde, false);
     ShowFolderNameRefusal(prompt, FolderNameCheck::kTooLong, false);
     ASSERT_EQ(prompt.messages.size(), 2u);
+    EXPECT_EQ(prompt.icons[1], MessageIcon::kStop);
     EXPECT_EQ(prompt.messages[0], "Please do not use the ~ character in folder names.");
     EXPECT_EQ(prompt.messages[1],
               "The full length of this folder exceeds the maximum size of 260 characters.\n"
@@ -97,8 +98,8 @@ TEST_F(EditingTest, FolderNamesFollowTheEditorsRules) {
 
 TEST_F(EditingTest, CreateRenameDeleteKeepTableAndTreeInStep) {
     Folders({{"Banking", 3}, {"Banking~Cards", 9}, {"Banking~Cards~Gold", 1}, {"Mail", 7}});
-    Node* gold = CreateFolder(store, tree, At("Banking~Cards"), "Old",
-                              NewFolderCategory(At("Banking~Cards"), store, 2));
+    TreeNode* gold = CreateFolder(store, tree, At("Banking~Cards"), "Old",
+                                  NewFolderCategory(At("Banking~Cards"), store, 2));
     EXPECT_EQ(store.folders[gold->folderIndex].category, 3);  // the top-level folder's
     EXPECT_EQ(NewFolderCategory(nullptr, store, 4), 4);
     EXPECT_EQ(EffectiveCategory(At("Mail"), store), 1);  // 7 counts as the first

@@ -9,6 +9,7 @@
 #include "gui/editor/field_boxes.h"
 #include "gui/editor/folder_tree_ctrl.h"
 #include "gui/editor/search_dlg.h"
+#include "tests/gui/gui_events.h"
 #include "tests/gui/main_window_fixture.h"
 
 namespace vk {
@@ -24,21 +25,14 @@ class EditingTest : public test::MainWindowFixture {
         window->Raise();
         // Keys go where the pointer is while no window manager runs.
         keys.MouseMove(window->GetScreenRect().GetPosition() + wxPoint(40, 120));
-        for (int i = 0; i < 4; ++i) Settle();
+        test::RunEvents(200);
         editor.Tree()->SelectItem(editor.Tree()->FindByFolderIndex(folder));
         editor.Grid()->SetFocus();
-        EXPECT_TRUE(Until([&] {
+        EXPECT_TRUE(test::Until([&] {
             wxWindow* focus = wxWindow::FindFocus();
             return focus && (focus == editor.Grid() || editor.Grid()->IsDescendant(focus));
         }));
         return editor;
-    }
-    static bool Until(const std::function<bool()>& done) {
-        for (int i = 0; i < 100 && !done(); ++i) {
-            wxYield();
-            wxMilliSleep(10);
-        }
-        return done();
     }
     // Keys go to the display; each is handled before the next.
     void Press(int key, int modifiers = wxMOD_NONE) {
@@ -49,12 +43,7 @@ class EditingTest : public test::MainWindowFixture {
         keys.Text(text);
         Settle();
     }
-    static void Settle() {
-        for (int i = 0; i < 5; ++i) {
-            wxYield();
-            wxMilliSleep(10);
-        }
-    }
+    static void Settle() { test::RunEvents(50); }
     // The file as another run of the program reads it.
     CPasswordStore Saved() {
         CPasswordStore s;
