@@ -180,6 +180,8 @@ void CPasswordEditorDlg::ClipboardCommand(int command) {
     const CellRef cell{table_->Folder(), state_.currentRow, table_->FieldOf(state_.currentColumn),
                        SelectedCategory()};
     if (!table_->RecordAt(cell.row) || cell.field < 0) return;
+    // Every clipboard command counts as an edit of the file, a copy too.
+    MarkModified();
     RecordEditEnv env = EditEnv();
     bool changed = false;
     switch (command) {
