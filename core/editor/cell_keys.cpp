@@ -111,9 +111,17 @@ KeyOutcome CellEditorKey(const KeyPress& key, const KeyContext& c) {
         case EditorKey::kEscape:
             return Effect(KeyEffect::kCancelEdit);
         case EditorKey::kUp:
-        case EditorKey::kDown:
+        case EditorKey::kDown: {
             if (date || c.autoCompleteOpen) return Effect(KeyEffect::kPass);
-            return Navigate(*NavigationKey(key.key), false, c);
+            // The edit is committed first: text typed into the blank last record makes it a
+            // record Down adds another after.
+            KeyContext committed = c;
+            if (c.cellEditorHasText && c.row == c.rowCount - 1) committed.lastRecordEmpty = false;
+            const KeyOutcome outcome = Navigate(*NavigationKey(key.key), false, committed);
+            // Where the grid has nowhere to go, the edit is still committed and closed.
+            return outcome.effect == KeyEffect::kIgnore ? Move(MoveToCell(c, c.row, c.column))
+                                                        : outcome;
+        }
         case EditorKey::kLeft:
         case EditorKey::kRight:
             return Effect(KeyEffect::kPass);

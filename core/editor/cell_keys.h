@@ -58,6 +58,7 @@ struct KeyContext {
     bool lastRecordEmpty = false;
     bool canUndo = false;
     bool autoCompleteOpen = false;
+    bool cellEditorHasText = false;  // the open cell editor holds text the commit will store
 };
 
 // Where a move of the current cell goes.

@@ -66,6 +66,8 @@ class CAppContext {
     // Column names, sets or category names changed: the editor rebuilds its columns and
     // shows its folder again.
     std::function<void()> editorSettingsChanged = [] {};
+    // SkinDialog changed: the editor takes the new look at once.
+    std::function<void()> editorSkinChanged = [] {};
 };
 
 }  // namespace vk

@@ -111,6 +111,7 @@ bool CPasswordApp::OnInit() {
         // Dialogs opened from now on, and the quick-access dialog at once.
         skin::SetEnabled(context_->settings.skinDialog);
         quickAccess_->ApplySkin();
+        context_->editorSkinChanged();
     };
     c.jumpToRecord = [this](int folder, int record, int slot) {
         JumpToRecord(folder, record, slot);

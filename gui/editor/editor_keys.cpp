@@ -167,6 +167,8 @@ KeyContext CPasswordEditorDlg::CurrentKeyContext(EditorFocus focus) const {
     const CRecord* last = table_->RecordAt(c.rowCount - 1);
     c.lastRecordEmpty = !last || last->IsEmpty();
     c.canUndo = context_.store.undo.CanUndo();
+    c.cellEditorHasText =
+        cellEditors_->Open() == CCellEditors::Kind::kText && !cellEditors_->Text().empty();
     return c;
 }
 

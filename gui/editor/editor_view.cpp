@@ -1,6 +1,5 @@
 // Showing the file: the tree, the selected folder's records, the field boxes, the status line
 // and the enabling of the buttons.
-#include <wx/bmpbuttn.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
@@ -15,6 +14,7 @@
 #include "gui/editor/folder_tree_ctrl.h"
 #include "gui/editor/password_editor_dlg.h"
 #include "gui/editor/record_grid_table.h"
+#include "gui/ui/skin_button.h"
 #include "gui/ui/wx_text.h"
 
 namespace vk {

@@ -1,6 +1,5 @@
 #include "gui/editor/field_boxes.h"
 
-#include <wx/bmpbuttn.h>
 #include <wx/dnd.h>
 #include <wx/sizer.h>
 #include <wx/textcompleter.h>
@@ -14,6 +13,7 @@
 #include "core/store/password_store.h"
 #include "gui/editor/field_byte_limit.h"
 #include "gui/editor/image_button.h"
+#include "gui/ui/skin_button.h"
 #include "gui/ui/wx_text.h"
 
 namespace vk {
@@ -81,11 +81,11 @@ wxTextCompleter* NewFieldCompleter(const CAutoCompleteList& completions) {
     return new CFieldCompleter(completions);
 }
 
-CFieldBoxes::CFieldBoxes(wxWindow* parent, CAutoCompleteList& completions)
+CFieldBoxes::CFieldBoxes(wxWindow* parent, CAutoCompleteList& completions, bool skinned)
     : wxPanel(parent, wxID_ANY) {
-    launch_ = MakeImageButton(this, cmd::kLaunchUrl);
+    launch_ = MakeImageButton(this, cmd::kLaunchUrl, skinned);
     url_ = new wxTextCtrl(this, control::kUrlBox);
-    mail_ = MakeImageButton(this, cmd::kSendEmail);
+    mail_ = MakeImageButton(this, cmd::kSendEmail, skinned);
     email_ = new wxTextCtrl(this, control::kEmailBox);
     notes_ = new wxTextCtrl(this, control::kNotesBox, "", wxDefaultPosition, wxDefaultSize,
                             wxTE_MULTILINE);

@@ -6,13 +6,13 @@
 #include <memory>
 #include <string>
 
-class wxBitmapButton;
 class wxTextCompleter;
 class wxTextCtrl;
 
 namespace vk {
 
 class CAutoCompleteList;
+class CSkinButton;
 class CFieldByteLimit;
 class CRecord;
 
@@ -22,14 +22,14 @@ class CRecord;
 // programs.
 class CFieldBoxes : public wxPanel {
   public:
-    CFieldBoxes(wxWindow* parent, CAutoCompleteList& completions);
+    CFieldBoxes(wxWindow* parent, CAutoCompleteList& completions, bool skinned);
     ~CFieldBoxes() override;
 
     wxTextCtrl* Url() { return url_; }
     wxTextCtrl* Email() { return email_; }
     wxTextCtrl* Notes() { return notes_; }
-    wxBitmapButton* LaunchButton() { return launch_; }
-    wxBitmapButton* MailButton() { return mail_; }
+    CSkinButton* LaunchButton() { return launch_; }
+    CSkinButton* MailButton() { return mail_; }
 
     // Shows the record's three fields without counting as a change; null empties the boxes.
     void ShowRecord(const CRecord* record);
@@ -48,8 +48,8 @@ class CFieldBoxes : public wxPanel {
     wxTextCtrl* url_;
     wxTextCtrl* email_;
     wxTextCtrl* notes_;
-    wxBitmapButton* launch_;
-    wxBitmapButton* mail_;
+    CSkinButton* launch_;
+    CSkinButton* mail_;
     std::map<const wxTextCtrl*, std::unique_ptr<CFieldByteLimit>> limits_;
     bool showing_ = false;
 };

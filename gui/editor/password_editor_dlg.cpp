@@ -1,6 +1,5 @@
 #include "gui/editor/password_editor_dlg.h"
 
-#include <wx/bmpbuttn.h>
 #include <wx/dcclient.h>
 #include <wx/headerctrl.h>
 #include <wx/settings.h>
@@ -22,6 +21,8 @@
 #include "gui/editor/record_grid_table.h"
 #include "gui/editor/search_dlg.h"
 #include "gui/ui/file_pickers.h"
+#include "gui/ui/skin.h"
+#include "gui/ui/skin_button.h"
 #include "gui/ui/wx_text.h"
 #include "platform/local_date_clock.h"
 #include "platform/wx/launcher.h"
@@ -35,7 +36,6 @@ namespace {
 // Where the bars start before the user has moved them.
 constexpr int kFolderPaneWidth = 180;
 constexpr int kFieldPaneHeight = 150;
-const wxColour kSkinBackground(240, 240, 248);
 
 }  // namespace
 
@@ -45,7 +45,6 @@ CPasswordEditorDlg::CPasswordEditorDlg(wxWindow* parent, CAppContext& context,
       context_(context),
       statusBar_(statusBar),
       calendar_(std::make_unique<CLocalDateClock>()) {
-    if (context_.settings.skinDialog) SetBackgroundColour(kSkinBackground);
     fileSettings_.firstStart = context_.settings.firstStart;
     fileSettings_.programFolderFile = context_.DefaultFilePath();
     fileSettings_.addRecentFile = [this](const std::string& path) {
@@ -136,6 +135,8 @@ CPasswordEditorDlg::CPasswordEditorDlg(wxWindow* parent, CAppContext& context,
         return ok;
     };
     context_.editorSettingsChanged = [this] { SettingsChanged(); };
+    context_.editorSkinChanged = [this] { ApplySkin(); };
+    ApplySkin();
     launch = [this](const std::string& text) { LaunchText(text, context_.prompt); };
     showSearchDialog = [](CSearchDlg& dialog) { dialog.ShowModal(); };
     ShowFolderAt(0, 0);
@@ -143,12 +144,12 @@ CPasswordEditorDlg::CPasswordEditorDlg(wxWindow* parent, CAppContext& context,
 
 CPasswordEditorDlg::~CPasswordEditorDlg() {
     context_.editorSettingsChanged = [] {};
+    context_.editorSkinChanged = [] {};
     SaveSplitters();
 }
 
 wxWindow* CPasswordEditorDlg::MakeFolderPane(wxWindow* parent) {
     auto* pane = new wxPanel(parent);
-    if (context_.settings.skinDialog) pane->SetBackgroundColour(kSkinBackground);
     wxSizer* buttons = MakeButtonRow(pane, {cmd::kAddFolder, cmd::kAddSubfolder, cmd::kDeleteFolder,
                                             cmd::kRenameFolder, cmd::kSearchFolders});
     auto* box = new wxPanel(pane, 1111, wxDefaultPosition, wxDefaultSize, wxBORDER_THEME);
@@ -180,7 +181,6 @@ wxWindow* CPasswordEditorDlg::MakeFolderPane(wxWindow* parent) {
 
 wxWindow* CPasswordEditorDlg::MakeRecordPane(wxWindow* parent) {
     auto* pane = new wxPanel(parent);
-    if (context_.settings.skinDialog) pane->SetBackgroundColour(kSkinBackground);
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->Add(
         MakeButtonRow(pane, {cmd::kAddItem, cmd::kDeleteItem, cmd::kEditItem, cmd::kSearchItems}));
@@ -191,12 +191,10 @@ wxWindow* CPasswordEditorDlg::MakeRecordPane(wxWindow* parent) {
     recordSplit_ = new wxSplitterWindow(pane, 1002, wxDefaultPosition, wxDefaultSize,
                                         wxSP_LIVE_UPDATE | wxSP_NOBORDER | wxSP_3DSASH);
     recordSplit_->SetMinimumPaneSize(FromDIP(60));
-    if (context_.settings.skinDialog) recordSplit_->SetBackgroundColour(kSkinBackground);
     table_ = new CRecordGridTable(context_.store, dates_, context_.settings.mask);
     grid_ = new CRecordListCtrl(recordSplit_, 1004, *this, table_);
     grid_->autoSize = context_.settings.autosizeCol;
-    boxes_ = new CFieldBoxes(recordSplit_, completions_);
-    if (context_.settings.skinDialog) boxes_->SetBackgroundColour(kSkinBackground);
+    boxes_ = new CFieldBoxes(recordSplit_, completions_, context_.settings.skinDialog);
     buttons_[cmd::kLaunchUrl] = boxes_->LaunchButton();
     buttons_[cmd::kSendEmail] = boxes_->MailButton();
     recordSplit_->SplitHorizontally(grid_, boxes_, -FromDIP(kFieldPaneHeight));
@@ -213,14 +211,26 @@ wxWindow* CPasswordEditorDlg::MakeRecordPane(wxWindow* parent) {
 wxSizer* CPasswordEditorDlg::MakeButtonRow(wxWindow* parent, const std::vector<int>& commands) {
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     for (int command : commands) {
-        wxBitmapButton* button = MakeImageButton(parent, command);
+        CSkinButton* button = MakeImageButton(parent, command, context_.settings.skinDialog);
         row->Add(button, 0, wxRIGHT, FromDIP(2));
         buttons_[command] = button;
     }
     return row;
 }
 
-wxBitmapButton* CPasswordEditorDlg::Button(int command) {
+void CPasswordEditorDlg::ApplySkin() {
+    const bool skinned = context_.settings.skinDialog;
+    // Without the skin the panes take the system's colour again.
+    const wxColour ground = skinned ? skin::DialogBackground() : wxNullColour;
+    for (wxWindow* window :
+         {static_cast<wxWindow*>(this), folderSplit_->GetWindow1(), folderSplit_->GetWindow2(),
+          static_cast<wxWindow*>(recordSplit_), static_cast<wxWindow*>(boxes_)})
+        window->SetBackgroundColour(ground);
+    for (const auto& [command, button] : buttons_) SetImageButtonSkin(*button, skinned);
+    Refresh();
+}
+
+CSkinButton* CPasswordEditorDlg::Button(int command) {
     const auto found = buttons_.find(command);
     return found == buttons_.end() ? nullptr : found->second;
 }
@@ -248,7 +258,7 @@ void CPasswordEditorDlg::OnSashChanging(wxSplitterEvent& event) {
     GridScrolled();
     const wxSize client = GetClientSize();
     if (event.GetEventObject() == folderSplit_) {
-        const wxBitmapButton* search = Button(cmd::kSearchFolders);
+        const CSkinButton* search = Button(cmd::kSearchFolders);
         const SplitterRange range =
             FolderSplitterRange(search ? search->GetRect().GetRight() + 1 : 0, client.x);
         event.SetSashPosition(ClampToRange(event.GetSashPosition(), range));

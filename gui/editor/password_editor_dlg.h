@@ -20,7 +20,6 @@
 #include "gui/editor/record_list_ctrl.h"
 #include "gui/ui/wx_date_format.h"
 
-class wxBitmapButton;
 class wxHeaderCtrlEvent;
 class wxHeaderCtrlSimple;
 class wxMenu;
@@ -35,6 +34,7 @@ namespace vk {
 class CAppContext;
 class CCellEditors;
 class CSearchDlg;
+class CSkinButton;
 class CCommandTable;
 class CFieldBoxes;
 class CFolderTreeCtrl;
@@ -60,7 +60,7 @@ class CPasswordEditorDlg : public wxPanel, public IFileCommandHost, public IReco
     wxHeaderCtrlSimple* FoldersHeader() { return header_; }
     wxSplitterWindow* FolderSplitter() { return folderSplit_; }
     wxSplitterWindow* RecordSplitter() { return recordSplit_; }
-    wxBitmapButton* Button(int command);
+    CSkinButton* Button(int command);
     const CEditorState& State() const { return state_; }
     const CAutoCompleteList& Completions() const { return completions_; }
     // The clock that decides which dates have passed.
@@ -93,6 +93,8 @@ class CPasswordEditorDlg : public wxPanel, public IFileCommandHost, public IReco
     void ApplyEnabling();
     // Posts "ListCtrlMsg " with `what` to the editor itself.
     void PostListCtrlMsg(ListCtrlMsg what);
+    // The look the SkinDialog setting asks for: backgrounds and the image buttons' pictures.
+    void ApplySkin();
     // Writes the two splitter positions to the settings (done when the editor closes).
     void SaveSplitters();
 
@@ -244,7 +246,7 @@ class CPasswordEditorDlg : public wxPanel, public IFileCommandHost, public IReco
     CRecordListCtrl* grid_ = nullptr;
     CRecordGridTable* table_ = nullptr;  // owned by the grid
     CFieldBoxes* boxes_ = nullptr;
-    std::map<int, wxBitmapButton*> buttons_;
+    std::map<int, CSkinButton*> buttons_;
     std::unique_ptr<CCellEditors> cellEditors_;
     bool labelEditing_ = false;
     bool labelEscaped_ = false;                       // the name editor was left with Esc

@@ -53,6 +53,11 @@ TEST(EditorKeysTest, KeysMoveTheCurrentCellAndStartOperations) {
     treeAfterRow1.lastGridRow = 1;
     KeyContext completing = At(F::kTextCellEditor);
     completing.autoCompleteOpen = true;
+    // Text typed into the blank last record: Down commits it and adds the next record.
+    KeyContext typedIntoBlank = At(F::kTextCellEditor, 3, 0);
+    typedIntoBlank.lastRecordEmpty = true;
+    KeyContext blankEditorEmpty = typedIntoBlank;
+    typedIntoBlank.cellEditorHasText = true;
     const Case cases[] = {
         {Key(K::kTab), At(F::kGrid), E::kMove, T::kCell, 1, 2},
         {Key(K::kTab), At(F::kTextCellEditor, 1, 2), E::kMove, T::kUrlBox},
@@ -90,6 +95,9 @@ TEST(EditorKeysTest, KeysMoveTheCurrentCellAndStartOperations) {
         {Key(K::kDown), completing, E::kPass},
         {Key(K::kDown), At(F::kGrid, 3, 0), E::kAddRecord},
         {Key(K::kDown), lastRowEmpty, E::kIgnore},
+        {Key(K::kDown), typedIntoBlank, E::kAddRecord},
+        {Key(K::kDown), blankEditorEmpty, E::kMove, T::kCell, 3, 0},
+        {Key(K::kUp), At(F::kTextCellEditor, 0, 1), E::kMove, T::kCell, 0, 1},
         {Key(K::kUp), At(F::kGrid, 0, 1), E::kIgnore},
         {Key(K::kPageDown), At(F::kGrid), E::kMove, T::kCell, 3, 1},
         {Key(K::kPageUp), At(F::kGrid), E::kMove, T::kCell, 0, 1},
