@@ -81,6 +81,29 @@ class PasswordFileTest : public ::testing::Test {
         body.resize(size, '\0');
         return std::string{tag, 0, 0, 0} + body;
     }
+    static std::string Folder(std::string path) {
+        path.resize(260, '\0');
+        return Block('F', path + "\x01", 264);  // category 1
+    }
+    // Loads `bytes` as the file, saves it over itself and gives the folder paths of the load
+    // and of the reload.
+    std::pair<std::vector<std::string>, std::vector<std::string>> LoadSaveReload(
+        const std::string& bytes, CPasswordStore* reloaded = nullptr) {
+        fs.files[kPath] = bytes;
+        CPasswordStore first = Reload();
+        EXPECT_EQ(Save(first), 1);
+        CPasswordStore second = Reload();
+        EXPECT_TRUE(prompt.messages.empty());
+        for (std::size_t i = 0; i < first.folders.size() && i < second.folders.size(); ++i)
+            EXPECT_EQ(second.folders[i].category, first.folders[i].category);
+        if (reloaded) *reloaded = second;
+        return {Paths(first), Paths(second)};
+    }
+    static std::vector<std::string> Paths(const CPasswordStore& s) {
+        std::vector<std::string> paths;
+        for (const auto& f : s.folders) paths.push_back(f.path);
+        return paths;
+    }
 
     MemFileSystem fs;
     ScriptedPrompt prompt;
@@ -186,23 +209,18 @@ TEST_F(PasswordFileTest, AsksForThePasswordWithNameAndReminder) {
     prompt.AnswerPassword("Right");
     CPasswordStore lied = Unread();
     EXPECT_EQ(Load(lied), 0);
-}
 
-TEST_F(PasswordFileTest, BrowseLoadsTheOtherFileInstead) {
-    CPasswordStore s = NewStore("one");
-    s.AddFolder("First", 1);
-    ASSERT_EQ(Save(s), 1);
+    // Browse loads the other file instead.
     CPasswordStore plain = NewStore();
     plain.filePath = "/home/u/other.vk";
     plain.AddFolder("Second", 1);
     ASSERT_EQ(Save(plain), 1);
-
-    CPasswordStore t = Unread();
+    CPasswordStore browsed = Unread();
     prompt.AnswerBrowse("/home/u/other.vk");
-    ASSERT_EQ(Load(t), 1);
-    EXPECT_EQ(t.filePath, "/home/u/other.vk");
-    ASSERT_EQ(t.folders.size(), 1u);
-    EXPECT_EQ(t.folders[0].path, "Second");
+    ASSERT_EQ(Load(browsed), 1);
+    EXPECT_EQ(browsed.filePath, "/home/u/other.vk");
+    ASSERT_EQ(browsed.folders.size(), 1u);
+    EXPECT_EQ(browsed.folders[0].path, "Second");
 }
 
 TEST_F(PasswordFileTest, CreatedFilesLoadWithoutAsking) {
@@ -222,38 +240,27 @@ TEST_F(PasswordFileTest, CreatedFilesLoadWithoutAsking) {
     EXPECT_TRUE(Reload().loadComplete);
 }
 
-TEST_F(PasswordFileTest, SaveKeepsOneEmptyRecordAndSkipsDeletedFolders) {
+// Folders go out in the tree's order under their shown names; deleted ones and all but the
+// last of the empty records are left out.
+TEST_F(PasswordFileTest, SaveWalksTheTreeKeepsOneEmptyRecordAndSkipsDeletedFolders) {
     CPasswordStore s = NewStore();
-    s.AddFolder("Gone", 1);
-    s.AddFolder("Kept", 1);
+    for (const char* path : {"Gone", "A", "B", "A~C"}) s.AddFolder(path, 1);
     s.folders[0].inUse = false;
     CRecord emptyWithDate;
     emptyWithDate.dateExpires = {2030, 1, 0, 1, 0, 0, 0, 0};
     s.folders[1].records = {emptyWithDate, CRecord(), Record("filled"), CRecord()};
-    ASSERT_EQ(Save(s), 1);
+    CFolderTree tree;
+    tree.BuildFrom(s);
+    tree.FindByFolderIndex(1)->name = "Renamed";
+    ASSERT_EQ(CPasswordFile(fs, prompt, dates).Save(s, tree), 1);
+    EXPECT_EQ(s.folders[3].path, "Renamed~C");
+    EXPECT_EQ(s.folders.size(), 4u);  // the deleted slot stays until the next load
+
     CPasswordStore back = Reload();
-    ASSERT_EQ(back.folders.size(), 1u);
-    EXPECT_EQ(back.folders[0].path, "Kept");
+    EXPECT_EQ(Paths(back), (std::vector<std::string>{"Renamed", "Renamed~C", "B"}));
     ASSERT_EQ(back.folders[0].records.size(), 2u);
     EXPECT_EQ(back.folders[0].records[0].dateExpires, emptyWithDate.dateExpires);
     EXPECT_EQ(back.folders[0].records[1][kDescription], "filled");
-    EXPECT_EQ(s.folders.size(), 2u);  // the deleted slot stays until the next load
-}
-
-TEST_F(PasswordFileTest, SaveWalksTheTreeAndRewritesPaths) {
-    CPasswordStore s = NewStore();
-    s.AddFolder("A", 1);
-    s.AddFolder("B", 1);
-    s.AddFolder("A~C", 1);
-    CFolderTree tree;
-    tree.BuildFrom(s);
-    tree.FindByFolderIndex(0)->name = "Renamed";
-    ASSERT_EQ(CPasswordFile(fs, prompt, dates).Save(s, tree), 1);
-    EXPECT_EQ(s.folders[2].path, "Renamed~C");
-    CPasswordStore back = Reload();
-    std::vector<std::string> paths;
-    for (const auto& f : back.folders) paths.push_back(f.path);
-    EXPECT_EQ(paths, (std::vector<std::string>{"Renamed", "Renamed~C", "B"}));
 }
 
 TEST_F(PasswordFileTest, LongTextIsCutAtSlotsWithoutSplittingCharacters) {
@@ -374,19 +381,21 @@ TEST_F(PasswordFileTest, FailedSavesLoseNothing) {
         const char* name;
         int MemFileSystem::*counter;
         int MemFileSystem::*trigger;
+        int after;  // calls that still work
         const char* message;
     };
+    using M = MemFileSystem;
     const Failure failures[] = {
-        {"create", &MemFileSystem::creates, &MemFileSystem::failCreateAt, msg::kCantOpenSource},
-        {"first write", &MemFileSystem::appends, &MemFileSystem::failAppendAt,
-         msg::kErrorWritingFile},
-        {"sync", &MemFileSystem::syncs, &MemFileSystem::failSyncAt, msg::kErrorWritingFile},
-        {"close", &MemFileSystem::closes, &MemFileSystem::failCloseAt, msg::kErrorWritingFile},
-        {"rename", &MemFileSystem::renames, &MemFileSystem::failRenameAt, msg::kErrorWritingFile},
+        {"create", &M::creates, &M::failCreateAt, 0, msg::kCantOpenSource},
+        {"first write", &M::appends, &M::failAppendAt, 0, msg::kErrorWritingFile},
+        {"middle write", &M::appends, &M::failAppendAt, 2, msg::kErrorWritingFile},
+        {"sync", &M::syncs, &M::failSyncAt, 0, msg::kErrorWritingFile},
+        {"close", &M::closes, &M::failCloseAt, 0, msg::kErrorWritingFile},
+        {"rename", &M::renames, &M::failRenameAt, 0, msg::kErrorWritingFile},
     };
     for (const Failure& f : failures) {
         prompt.messages.clear();
-        fs.*(f.trigger) = fs.*(f.counter) + 1;
+        fs.*(f.trigger) = fs.*(f.counter) + 1 + f.after;
         EXPECT_EQ(Save(s), 0) << f.name;
         fs.*(f.trigger) = 0;
         EXPECT_EQ(fs.files.size(), 1u) << f.name << ": a temporary file was left behind";
@@ -394,13 +403,6 @@ TEST_F(PasswordFileTest, FailedSavesLoseNothing) {
         ASSERT_EQ(prompt.messages.size(), 1u) << f.name;
         EXPECT_EQ(prompt.messages[0].rfind(std::string("Error: ") + f.message, 0), 0u) << f.name;
     }
-    // A write failing in the middle of a large file.
-    fs.failAppendAt = fs.appends + 3;
-    EXPECT_EQ(Save(s), 0);
-    fs.failAppendAt = 0;
-    EXPECT_EQ(fs.files.size(), 1u);
-    EXPECT_EQ(fs.files[kPath], original);
-
     // Another copy holding the file: the open message, nothing written.
     fs.locked.insert(kPath);
     prompt.messages.clear();
@@ -411,6 +413,43 @@ TEST_F(PasswordFileTest, FailedSavesLoseNothing) {
     // The same save works once the disk behaves.
     EXPECT_EQ(Save(s), 1);
     EXPECT_EQ(Reload("pw").folders[0].records[0][kDescription], "changed");
+}
+
+// A folder whose own name is empty ("Mail~" or "~") used to lose its last separator on save:
+// it came back as a second folder of its parent's name, at its parent's level.
+TEST_F(PasswordFileTest, EmptyFolderNamesSurviveSave) {
+    // As the fuzzer found it: version, then a folder "H\xff~" cut short by the end of the file.
+    const unsigned char found[] = {0x56, 0x0,  0x0,  0x0,  0x33, 0x0,  0x0,  0x0, 0x46, 0x0, 0x0,
+                                   0x0,  0x48, 0xff, 0x7e, 0x0,  0x0,  0x0,  0x0, 0x0,  0x0, 0x0,
+                                   0x1f, 0x7e, 0x7e, 0x7e, 0x7e, 0x45, 0xa4, 0x0, 0x0};
+    EXPECT_EQ(LoadSaveReload(std::string(std::begin(found), std::end(found))).second,
+              std::vector<std::string>{"H\xff~"});
+
+    CPasswordStore back;
+    const auto [first, second] = LoadSaveReload(
+        Folder("Mail") + Folder("Mail~") + Block('R', "inside the unnamed one", 1736) +
+            Folder("~") + Folder("~~") + Folder("a~~b") + Folder(""),
+        &back);
+    EXPECT_EQ(first, (std::vector<std::string>{"Mail", "Mail~", "~", "~~", "a~~b", ""}));
+    EXPECT_EQ(second, first);
+    EXPECT_TRUE(back.folders[0].records.empty());
+    ASSERT_EQ(back.folders[1].records.size(), 1u);
+    EXPECT_EQ(back.folders[1].records[0][kDescription], "inside the unnamed one");
+}
+
+// The reader drops a character that the path's 259-byte read limit cut in half. It used to
+// drop the last byte of any path that merely looked like the start of one, such as a Windows
+// "Caf\xe9" ending in 0xE9, losing the letter from the folder's name at the next save.
+TEST_F(PasswordFileTest, FolderPathsLoseOnlyCharactersCutByTheReadLimit) {
+    const std::string full(258, 'p');
+    const auto [first, second] =
+        LoadSaveReload(Folder("Caf\xe9") + Folder("\xff") +
+                       Folder(full + "\xe9") +       // 259 bytes, ends before the limit
+                       Folder(full + "\xc3\xa9") +   // UTF-8 e-acute split by the limit
+                       Folder(full + "p\xc3\xa9"));  // cut just after a whole character
+    EXPECT_EQ(first,
+              (std::vector<std::string>{"Caf\xe9", "\xff", full + "\xe9", full, full + "p"}));
+    EXPECT_EQ(second, first);
 }
 
 TEST(PasswordCheck, BlocksAndLimits) {
