@@ -1,6 +1,7 @@
 // The decisions behind the enter-password and select-password dialogs.
 #include <gtest/gtest.h>
 
+#include "core/shell/file_names.h"
 #include "core/store/password_check.h"
 #include "core/store/password_choice.h"
 #include "core/store/password_entry.h"
@@ -34,38 +35,32 @@ TEST(PasswordEntry, OpensWithItsTextsAndBrowseOnlyOutsideLockMode) {
     EXPECT_FALSE(CPasswordEntry(locked).BrowseEnabled());
 }
 
-TEST(PasswordEntry, ThreeFailuresGiveTwoStatusLinesThenTheLastAttemptMessage) {
-    CPasswordEntry entry(RequestFor("Orange"));
-    test::ScriptedPrompt prompt;
-
-    // The right password in other letter case is wrong.
-    EXPECT_EQ(entry.Submit("orange", prompt), std::nullopt);
-    EXPECT_EQ(entry.StatusText(), "Incorrect password");
-    entry.PasswordEdited();
-    EXPECT_EQ(entry.StatusText(), "");
-    EXPECT_EQ(entry.Submit("ORANGE", prompt), std::nullopt);
-    EXPECT_EQ(entry.StatusText(), "Incorrect password");
-    EXPECT_TRUE(prompt.messages.empty());
-    EXPECT_EQ(entry.AttemptsLeft(), 1);
-
-    EXPECT_EQ(entry.Submit("", prompt), PasswordOutcome::kCancelled);
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.messages[0], "Incorrect password and this was your last attempt.");
-    EXPECT_TRUE(entry.Password().empty());
-}
-
-TEST(PasswordEntry, AcceptsOnlyTheExactPasswordEvenBeyondTheKeyLength) {
-    const std::string stored(57, 'k');
-    CPasswordEntry entry(RequestFor(stored));
-    test::ScriptedPrompt prompt;
-    // The cipher keys with 56 bytes: the same 56 with another end give the same key.
-    EXPECT_EQ(entry.Submit(std::string(56, 'k') + "x", prompt), std::nullopt);
-    EXPECT_EQ(entry.Submit(stored.substr(0, 56), prompt), std::nullopt);
-    // The last attempt still counts when it is right.
-    EXPECT_EQ(entry.Submit(stored, prompt), PasswordOutcome::kAccepted);
-    EXPECT_EQ(entry.Password(), stored);
-    EXPECT_EQ(entry.StatusText(), "");
-    EXPECT_TRUE(prompt.messages.empty());
+// Only the exact password opens, even beyond the 56 bytes the cipher keys with; two failures
+// give the status line, the third the last-attempt message, and a right third attempt counts.
+TEST(PasswordEntry, ThreeAttemptsAtTheExactPassword) {
+    const std::string stored = std::string(56, 'k') + "K";
+    for (const bool lastIsRight : {false, true}) {
+        test::ScriptedPrompt prompt;
+        CPasswordEntry entry(RequestFor(stored));
+        EXPECT_EQ(entry.Submit(std::string(56, 'k') + "k", prompt), std::nullopt);
+        EXPECT_EQ(entry.StatusText(), "Incorrect password");
+        entry.PasswordEdited();
+        EXPECT_EQ(entry.StatusText(), "");
+        EXPECT_EQ(entry.Submit(stored.substr(0, 56), prompt), std::nullopt);
+        EXPECT_EQ(entry.AttemptsLeft(), 1);
+        EXPECT_TRUE(prompt.messages.empty());
+        if (lastIsRight) {
+            EXPECT_EQ(entry.Submit(stored, prompt), PasswordOutcome::kAccepted);
+            EXPECT_EQ(entry.Password(), stored);
+            EXPECT_EQ(entry.StatusText(), "");
+            EXPECT_TRUE(prompt.messages.empty());
+        } else {
+            EXPECT_EQ(entry.Submit("", prompt), PasswordOutcome::kCancelled);
+            EXPECT_EQ(prompt.messages, std::vector<std::string>{
+                                           "Incorrect password and this was your last attempt."});
+            EXPECT_TRUE(entry.Password().empty());
+        }
+    }
 }
 
 TEST(PasswordEntry, UnlockAsksOnlyWhenLockedWithAPasswordAndKeepsTheLockOnFailure) {
@@ -167,21 +162,20 @@ TEST(PasswordChoice, OkNeedsMatchingPasswordsOrWithoutProtectionAName) {
 
 TEST(PasswordChoice, OkRefusesWhatCannotBeSaved) {
     CPasswordChoice choice(NewFileRequest(), false, "/prog/");
-    test::ScriptedPrompt prompt;
     test::MemFileSystem fs;
-
-    EXPECT_FALSE(choice.Confirm(Typed("a", "abc", "abd"), false, prompt, fs));
-    EXPECT_FALSE(choice.Confirm(Typed("", "abc", "abc"), false, prompt, fs));
-    EXPECT_FALSE(choice.Confirm(Typed("c:dat", "abc", "abc"), false, prompt, fs));
     const std::string tooLong(81, 'p');
-    EXPECT_FALSE(choice.Confirm(Typed("a", tooLong, tooLong), false, prompt, fs));
-    ASSERT_EQ(prompt.messages.size(), 4u);
-    EXPECT_EQ(prompt.messages[0], "The passwords do not match.");
-    EXPECT_EQ(prompt.messages[1], "You must enter a filename.");
-    EXPECT_EQ(prompt.messages[2],
-              "\nPlease do not use any of the following characters\nin the filename:\n\n"
-              "                    / \\ : * ? \" < > | ");
-    EXPECT_NE(prompt.messages[3].find("too long"), std::string::npos);
+    const struct {
+        PasswordChoiceFields typed;
+        std::string message;
+    } cases[] = {{Typed("a", "abc", "abd"), "The passwords do not match."},
+                 {Typed("", "abc", "abc"), "You must enter a filename."},
+                 {Typed("c:dat", "abc", "abc"), BadFileNameCharactersText()},
+                 {Typed("a", tooLong, tooLong), MasterPasswordProblem(tooLong)}};
+    for (const auto& c : cases) {
+        test::ScriptedPrompt prompt;
+        EXPECT_FALSE(choice.Confirm(c.typed, false, prompt, fs)) << c.message;
+        EXPECT_EQ(prompt.messages, std::vector<std::string>{c.message});
+    }
 }
 
 TEST(PasswordChoice, OkPlacesTheNameAndAsksBeforeReplacingAFile) {

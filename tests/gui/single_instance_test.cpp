@@ -43,11 +43,6 @@ bool PumpUntil(const std::function<bool()>& done) {
     return true;
 }
 
-bool Exists(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
-}
-
 int ConnectRaw(const std::string& socketPath) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_un address{};
@@ -147,15 +142,15 @@ TEST_F(SingleInstance, FirstCopyAnswersAtOnceAndWorksOnTheMainLoop) {
     EXPECT_THAT(successor->ReadRemainingLines(), ElementsAre("another running", "took over"));
     EXPECT_THAT(received, ElementsAre(InstanceCommand::kShow, InstanceCommand::kShutdown));
     EXPECT_EQ(first, nullptr);
-    EXPECT_FALSE(Exists(folder + "/Vaultkeep.socket"));
+    EXPECT_FALSE(std::filesystem::exists(folder + "/Vaultkeep.socket"));
 }
 
 TEST_F(SingleInstance, WhatACrashedCopyLeavesNeverBlocksTheNextStart) {
     auto crashed = Serve();
     crashed->Signal(SIGKILL);
     crashed->Wait();
-    ASSERT_TRUE(Exists(folder + "/Vaultkeep.lock"));
-    ASSERT_TRUE(Exists(folder + "/Vaultkeep.socket"));
+    ASSERT_TRUE(std::filesystem::exists(folder + "/Vaultkeep.lock"));
+    ASSERT_TRUE(std::filesystem::exists(folder + "/Vaultkeep.socket"));
     {
         CSingleInstance next("Vaultkeep", folder);
         EXPECT_FALSE(next.IsAnotherRunning());
