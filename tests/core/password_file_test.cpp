@@ -2,8 +2,6 @@
 // ever costs the user the file they had.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "core/editor/folder_tree.h"
 #include "core/shell/date_text.h"
 #include "core/shell/messages.h"
@@ -19,16 +17,6 @@ namespace {
 
 using test::MemFileSystem;
 using test::ScriptedPrompt;
-
-// Dates as a fixed text, so tests do not depend on the machine's locale.
-class FixedDates : public IDateFormat {
-  public:
-    std::string DateText(const SystemTime& d) override {
-        return d.HasDate() ? std::to_string(d.year) + "-" + std::to_string(d.month) + "-" +
-                                 std::to_string(d.day)
-                           : "";
-    }
-};
 
 const std::string kPath = "/home/u/Vaultkeep.vk";
 
@@ -107,7 +95,7 @@ class PasswordFileTest : public ::testing::Test {
 
     MemFileSystem fs;
     ScriptedPrompt prompt;
-    FixedDates dates;
+    CLocaleDateFormat dates{std::locale::classic()};  // not the machine's locale
 };
 
 TEST_F(PasswordFileTest, PlainFileLayoutAndRoundTrip) {
@@ -140,7 +128,7 @@ TEST_F(PasswordFileTest, PlainFileLayoutAndRoundTrip) {
     EXPECT_EQ(got[kUrl], std::string(64, 'u'));  // the Email slot is not read into it
     EXPECT_EQ(got[kEmail], "me@example.com");
     EXPECT_EQ(got[kNotes], "line 1\r\nline 2");
-    EXPECT_EQ(got[kDateAssigned], "2024-3-5");  // rebuilt from the date
+    EXPECT_EQ(got[kDateAssigned], "03/05/24");  // rebuilt from the date
     EXPECT_EQ(got[kDateExpires], "");
     EXPECT_EQ(got.dateAssigned, r.dateAssigned);
 }

@@ -120,13 +120,9 @@ TEST_F(SettingsStoreTest, HostileNumbersKeepTheDefaultOrAreBroughtIntoRange) {
         storage.values = {{"Init", init}};
         EXPECT_FALSE(Loaded().firstStart) << init;
     }
-    for (const auto& [stored, expected] : {std::pair{"7", 1},
-                                           {"0", 1},
-                                           {"-3", 1},
-                                           {"4294967295", 1},
-                                           {"x", 1},
-                                           {"4", 4},
-                                           {"2", 2}}) {
+    const std::pair<const char*, int> categories[] = {
+        {"7", 1}, {"0", 1}, {"-3", 1}, {"4294967295", 1}, {"x", 1}, {"4", 4}, {"2", 2}};
+    for (const auto& [stored, expected] : categories) {
         storage.values = {{"DefaultCategory", stored}};
         EXPECT_EQ(Loaded().defaultCategory, expected) << stored;
     }

@@ -1,5 +1,5 @@
-// Small shared rules: quotes, names in menus, categories, search, histories, columns,
-// launching and the start-up entry.
+// Small shared rules: quotes, names in menus, categories, search, histories, columns and
+// launching.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -13,7 +13,6 @@
 #include "core/shell/launch_rules.h"
 #include "core/shell/letter_case.h"
 #include "core/shell/search_match.h"
-#include "core/shell/startup_entry.h"
 #include "core/shell/text_rules.h"
 #include "core/store/field_names.h"
 #include "core/store/password_store.h"
@@ -124,9 +123,6 @@ TEST(ShellText, LaunchTellsAddressesFromDocuments) {
     EXPECT_EQ(ClassifyLaunchText("C:\\Docs\\a.pdf"), LaunchKind::kDocument);
     EXPECT_EQ(ClassifyLaunchText("/home/u/a.pdf"), LaunchKind::kDocument);
     EXPECT_EQ(ClassifyLaunchText("notes.txt"), LaunchKind::kDocument);
-
-    EXPECT_EQ(LaunchFailedText("x.doc", "No such file"),
-              "Unable to launch x.doc.\n\nThe system error code is:\n\nNo such file");
 }
 
 TEST(ShellText, BrowserCommandLineCutsAtThePlaceholder) {
@@ -135,34 +131,6 @@ TEST(ShellText, BrowserCommandLineCutsAtThePlaceholder) {
     EXPECT_EQ(BrowserCommandLine("C:\\B\\b.exe -nohome %1 -x", "http://x"),
               "C:\\B\\b.exe -nohome  http://x");
     EXPECT_EQ(BrowserCommandLine("C:\\B\\b.exe", "http://x"), "C:\\B\\b.exe http://x");
-}
-
-class FakeStartupEntry : public IStartupEntry {
-  public:
-    bool available = true, writable = true, present = false;
-    bool IsAvailable() override { return available; }
-    bool Write() override { return present = writable; }
-    void Remove() override { present = false; }
-};
-
-TEST(ShellText, StartupEntryFollowsTheSetting) {
-    test::ScriptedPrompt prompt;
-    FakeStartupEntry entry;
-    UpdateStartupEntry(true, entry, prompt);
-    EXPECT_TRUE(entry.present);
-    UpdateStartupEntry(false, entry, prompt);
-    EXPECT_FALSE(entry.present);
-    EXPECT_TRUE(prompt.messages.empty());
-
-    entry.writable = false;
-    UpdateStartupEntry(true, entry, prompt);
-    EXPECT_EQ(prompt.messages, (std::vector<std::string>{"Unable to add startup shortcut entry."}));
-    EXPECT_EQ(prompt.icons, std::vector<MessageIcon>{MessageIcon::kStop});
-
-    entry.available = false;
-    entry.present = true;
-    UpdateStartupEntry(false, entry, prompt);
-    EXPECT_TRUE(entry.present);  // no entry can be made here: nothing is touched
 }
 
 TEST(FieldNames, EveryCommandNamesAFieldTheSameWays) {

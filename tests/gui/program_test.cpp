@@ -1,10 +1,8 @@
 // The real program started as a user starts it: one copy per user, the hand-over between
 // copies, and the settings a normal exit leaves.
 #include <gtest/gtest.h>
-#include <signal.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <sstream>
 #include <thread>
 

@@ -1,15 +1,9 @@
-// The shell's window helpers: file pickers, combo-box histories, column check boxes,
-// the wait cursor, transparent bitmaps and the launcher's failure message.
+// The shell's window helpers: file pickers, the wait cursor and the launcher's failure
+// message.
 #include <gtest/gtest.h>
-#include <wx/checkbox.h>
-#include <wx/combobox.h>
-#include <wx/dcmemory.h>
 #include <wx/dialog.h>
 #include <wx/filedlg.h>
 #include <wx/frame.h>
-#include <wx/imaglist.h>
-
-#include <array>
 
 #include "core/shell/file_names.h"
 #include "gui/ui/file_pickers.h"
@@ -72,7 +66,6 @@ TEST(ShellPickers, PathChangesOnlyWhenAFileIsChosen) {
     EXPECT_EQ(title, "Save as");
 }
 
-// The history's rules are the core's; here, that the box's list holds them.
 TEST(ShellWaitCursor, HoldsTheMouseAndGivesItBack) {
     auto* frame = new wxFrame(nullptr, wxID_ANY, "busy");
     frame->Show();

@@ -8,14 +8,13 @@
 #include <sys/un.h>
 #include <unistd.h>
 #include <wx/app.h>
-#include <wx/evtloop.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 
 #include "platform/wx/single_instance.h"
+#include "tests/gui/gui_events.h"
 #include "tests/support/child_process.h"
 #include "tests/support/process.h"
 #include "tests/support/scoped_env.h"
@@ -28,20 +27,6 @@ using test::TempDir;
 using ::testing::ElementsAre;
 
 const std::string kProbe = VK_INSTANCE_PROBE;
-
-// Runs the event loop until `done`; gives up after a minute so a fault fails instead of hangs.
-bool PumpUntil(const std::function<bool()>& done) {
-    wxEventLoop loop;
-    wxEventLoopActivator active(&loop);
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::minutes(1);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > giveUp) return false;
-        loop.DispatchTimeout(20);
-        wxTheApp->ProcessPendingEvents();
-        wxTheApp->ProcessIdle();
-    }
-    return true;
-}
 
 int ConnectRaw(const std::string& socketPath) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -134,11 +119,11 @@ TEST_F(SingleInstance, FirstCopyAnswersAtOnceAndWorksOnTheMainLoop) {
     }));
 
     sender = Send("show");
-    ASSERT_TRUE(PumpUntil([&] { return !received.empty() && sender->HasEnded(); }));
+    ASSERT_TRUE(test::Until([&] { return !received.empty() && sender->HasEnded(); }, 60000));
     EXPECT_THAT(senderSaw, ElementsAre("another running", "delivered"));
 
     auto successor = Send("shutdown");
-    ASSERT_TRUE(PumpUntil([&] { return successor->HasEnded(); }));
+    ASSERT_TRUE(test::Until([&] { return successor->HasEnded(); }, 60000));
     EXPECT_THAT(successor->ReadRemainingLines(), ElementsAre("another running", "took over"));
     EXPECT_THAT(received, ElementsAre(InstanceCommand::kShow, InstanceCommand::kShutdown));
     EXPECT_EQ(first, nullptr);
@@ -159,7 +144,7 @@ TEST_F(SingleInstance, WhatACrashedCopyLeavesNeverBlocksTheNextStart) {
         ASSERT_TRUE(
             next.StartServer([&](InstanceCommand c) { shown = c == InstanceCommand::kShow; }));
         auto sender = Send("show");
-        ASSERT_TRUE(PumpUntil([&] { return shown && sender->HasEnded(); }));
+        ASSERT_TRUE(test::Until([&] { return shown && sender->HasEnded(); }, 60000));
         EXPECT_THAT(sender->ReadRemainingLines(), ElementsAre("another running", "delivered"));
     }
 

@@ -6,20 +6,10 @@
 set -uo pipefail
 
 failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+fail() { echo "FAIL: $*" && failures=$((failures + 1)); }
 need() {  # tool, Debian package
-    command -v "$1" >/dev/null || {
-        echo "SKIPPED: $1 is not installed (Debian package $2; scripts/setup installs it)"
-        exit 77
-    }
-}
-finish() {
-    [ "$failures" -eq 0 ] && echo "passed" && exit 0
-    echo "$failures check(s) failed"
-    exit 1
+    command -v "$1" >/dev/null && return
+    echo "SKIPPED: $1 is not installed (Debian package $2; scripts/setup installs it)" && exit 77
 }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -188,9 +178,7 @@ bash_completion)  # completion script
     done
     ;;
 
-*)
-    echo "packaging_test.sh: no check named $check" >&2
-    exit 2
-    ;;
+*) echo "packaging_test.sh: no check named $check" >&2 && exit 2 ;;
 esac
-finish
+[ "$failures" -eq 0 ] && echo "passed" && exit 0
+echo "$failures check(s) failed" && exit 1

@@ -67,10 +67,14 @@ TEST(XdgAutostart, AFolderThatCannotBeMadeIsReported) {
     CXdgAutostartEntry entry("/usr/bin/vaultkeep", "/proc/self/autostart");
     UpdateStartupEntry(true, entry, prompt);
     EXPECT_EQ(prompt.messages, (std::vector<std::string>{"Unable to add startup shortcut entry."}));
+    EXPECT_EQ(prompt.icons, std::vector<MessageIcon>{MessageIcon::kStop});
 
     // No folder to put it in: nothing can be done and nothing is said.
     CXdgAutostartEntry nowhere("/usr/bin/vaultkeep", "");
     EXPECT_FALSE(nowhere.IsAvailable());
+    UpdateStartupEntry(true, nowhere, prompt);
+    UpdateStartupEntry(false, nowhere, prompt);
+    EXPECT_EQ(prompt.messages.size(), 1u);
 }
 
 }  // namespace
