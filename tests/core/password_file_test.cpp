@@ -441,16 +441,10 @@ TEST_F(PasswordFileTest, FolderPathsLoseOnlyCharactersCutByTheReadLimit) {
 }
 
 TEST(PasswordCheck, BlocksAndLimits) {
+    // Letter case and passwords beyond the key length: see the password entry's tests.
     const CheckBlock block = MakeCheckBlock("Secret");
     EXPECT_TRUE(PasswordMatchesCheckBlock("Secret", block));
-    EXPECT_FALSE(PasswordMatchesCheckBlock("secret", block));
     EXPECT_FALSE(PasswordMatchesCheckBlock("", block));
-
-    // Same first 56 characters, so the same key; the check still tells them apart.
-    const std::string long57 = std::string(56, 'a') + "b";
-    const CheckBlock longBlock = MakeCheckBlock(long57);
-    EXPECT_TRUE(PasswordMatchesCheckBlock(long57, longBlock));
-    EXPECT_FALSE(PasswordMatchesCheckBlock(std::string(56, 'a') + "c", longBlock));
 
     EXPECT_TRUE(
         PasswordMatchesCheckBlock(std::string(80, 'z'), MakeCheckBlock(std::string(80, 'z'))));

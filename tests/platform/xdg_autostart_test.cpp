@@ -1,8 +1,8 @@
 // The login entry that starts the program in the tray.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -13,10 +13,6 @@
 
 namespace vk {
 namespace {
-
-bool Exists(const std::string& path) {
-    return ::access(path.c_str(), F_OK) == 0;
-}
 
 TEST(XdgAutostart, EntryIsWrittenAndRemovedWithTheSetting) {
     test::TempDir dir;
@@ -39,9 +35,9 @@ TEST(XdgAutostart, EntryIsWrittenAndRemovedWithTheSetting) {
               "X-GNOME-Autostart-enabled=true\n");
     // Written again over the old one; nothing else left in the folder.
     UpdateStartupEntry(true, entry, prompt);
-    EXPECT_TRUE(Exists(file));
+    EXPECT_TRUE(std::filesystem::exists(file));
     UpdateStartupEntry(false, entry, prompt);
-    EXPECT_FALSE(Exists(file));
+    EXPECT_FALSE(std::filesystem::exists(file));
     UpdateStartupEntry(false, entry, prompt);  // already gone: fine
     EXPECT_TRUE(prompt.messages.empty());
     EXPECT_EQ(::rmdir(dir.File("config/autostart").c_str()), 0);  // empty: no debris
