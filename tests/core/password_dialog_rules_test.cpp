@@ -26,8 +26,6 @@ TEST(PasswordEntry, OpensWithItsTextsAndBrowseOnlyOutsideLockMode) {
     EXPECT_EQ(entry.Title(), "Enter password - My Bank.VK");
     EXPECT_EQ(entry.PromptText(),
               "The file 'my bank.vk' is password protected.\nPlease enter the password below.");
-    EXPECT_EQ(entry.Reminder(), "first pet");
-    EXPECT_EQ(entry.StatusText(), "");
     EXPECT_TRUE(entry.BrowseEnabled());
 
     PasswordRequest locked = RequestFor("s3cret");
@@ -119,7 +117,6 @@ TEST(PasswordChoice, OpensWithTheRequestAndTheFirstStartName) {
     EXPECT_EQ(first.Title(), "New file");
     EXPECT_EQ(first.Initial().fileName, "Vaultkeep.vk");
     EXPECT_TRUE(first.Initial().createDefaultFolders);
-    EXPECT_TRUE(first.Initial().password.empty());
 
     SelectPasswordRequest change;
     change.filePath = "/data/a.vk";
