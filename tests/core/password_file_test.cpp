@@ -427,7 +427,7 @@ TEST_F(PasswordFileTest, EmptyFolderNamesSurviveSave) {
 
 // The reader drops a character that the path's 259-byte read limit cut in half. It used to
 // drop the last byte of any path that merely looked like the start of one, such as a Windows
-// "Caf\xe9" ending in 0xE9, losing the letter from the folder's name at the next save.
+// "Café" ending in 0xE9, losing the letter from the folder's name at the next save.
 TEST_F(PasswordFileTest, FolderPathsLoseOnlyCharactersCutByTheReadLimit) {
     const std::string full(258, 'p');
     const auto [first, second] =
