@@ -357,6 +357,10 @@ void CPasswordEditorDlg::RunFirstLoad() {
     files_->FirstLoad();
     // The first load ends the first start; the settings written later record it as Init.
     context_.settings.firstStart = fileSettings_.firstStart;
+    // The keys work at once after opening: arrows, typing, Enter and Delete act on the
+    // records, unless a folder is being named or a cell is open.
+    if (state_.pending == PendingMode::kNone && cellEditors_->Open() == CCellEditors::Kind::kNone)
+        grid_->SetFocus();
 }
 
 void CPasswordEditorDlg::SelectFirstFolder() {
