@@ -228,8 +228,9 @@ void CFolderTreeCtrl::FolderDragMotion(const wxPoint& client) {
     const wxTreeItemId item = HitItem(client, &inside);
     SetDropTarget(item);
     SetCursor(!item.IsOk() && !inside ? wxCursor(wxCURSOR_NO_ENTRY) : wxNullCursor);
-    const bool aboveOrBelow = client.y < 0 || client.y >= GetClientSize().y;
-    if (aboveOrBelow || (item.IsOk() && ItemHasChildren(item))) dragTimer_.StartOnce(kHoverDelayMs);
+    // Holding the pointer near the top or bottom edge, inside or outside, scrolls the tree.
+    const bool nearEdge = client.y < kScrollMargin || client.y >= GetClientSize().y - kScrollMargin;
+    if (nearEdge || (item.IsOk() && ItemHasChildren(item))) dragTimer_.StartOnce(kHoverDelayMs);
 }
 
 void CFolderTreeCtrl::FolderDragTick() {
@@ -246,10 +247,14 @@ void CFolderTreeCtrl::FolderDragTick() {
         GetScrollPixelsPerUnit(&unitX, &unitY);
         GetViewStart(&x, &y);
         wxRect line;
-        const int lineUnits =
-            unitY > 0 && first.IsOk() && GetBoundingRect(first, line) ? line.height / unitY : 1;
+        // A whole line, rounded up to scroll units, so the top line really changes.
+        const int lineUnits = unitY > 0 && first.IsOk() && GetBoundingRect(first, line)
+                                  ? (line.height + unitY - 1) / unitY
+                                  : 1;
         Scroll(x, y + (pointer.y < kScrollMargin ? -1 : 1) * std::max(1, lineUnits));
-        if (GetFirstVisibleItem() != first) {
+        int newX = 0, newY = 0;
+        GetViewStart(&newX, &newY);
+        if (newY != y) {
             SetDropTarget(HitItem(pointer));
             return;
         }
