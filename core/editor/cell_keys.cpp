@@ -82,8 +82,7 @@ KeyOutcome KeyInGrid(const KeyPress& key, const KeyContext& c) {
         case EditorKey::kCharacter:
             if (IsCtrlLetter(key, 'f')) return Effect(KeyEffect::kSearchItems);
             if (IsCtrlLetter(key, 'z'))
-                return Effect(c.canUndo && HasCurrentCell(c) ? KeyEffect::kUndo
-                                                             : KeyEffect::kIgnore);
+                return Effect(c.canUndo ? KeyEffect::kUndo : KeyEffect::kIgnore);
             if (key.ctrl || !HasCurrentCell(c)) return Effect(KeyEffect::kPass);
             return Effect(KeyEffect::kEditCell, TypedCharacter(key.text, key.shift, key.capsLock));
         case EditorKey::kF2:
@@ -134,8 +133,7 @@ KeyOutcome CellEditorKey(const KeyPress& key, const KeyContext& c) {
 
 KeyOutcome TreeKey(const KeyPress& key, const KeyContext& c) {
     if (IsCtrlLetter(key, 'f')) return Effect(KeyEffect::kSearchFolders);
-    if (IsCtrlLetter(key, 'z'))
-        return Effect(c.canUndo && HasCurrentCell(c) ? KeyEffect::kUndo : KeyEffect::kIgnore);
+    if (IsCtrlLetter(key, 'z')) return Effect(c.canUndo ? KeyEffect::kUndo : KeyEffect::kIgnore);
     switch (key.key) {
         case EditorKey::kF2:
             return Effect(KeyEffect::kRenameFolder);

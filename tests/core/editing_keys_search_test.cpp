@@ -58,6 +58,8 @@ TEST(EditorKeysTest, KeysMoveTheCurrentCellAndStartOperations) {
     typedIntoBlank.lastRecordEmpty = true;
     KeyContext blankEditorEmpty = typedIntoBlank;
     typedIntoBlank.cellEditorHasText = true;
+    KeyContext nothingToUndo = At(F::kTree);
+    nothingToUndo.canUndo = false;
     const Case cases[] = {
         {Key(K::kTab), At(F::kGrid), E::kMove, T::kCell, 1, 2},
         {Key(K::kTab), At(F::kTextCellEditor, 1, 2), E::kMove, T::kUrlBox},
@@ -80,6 +82,10 @@ TEST(EditorKeysTest, KeysMoveTheCurrentCellAndStartOperations) {
         {Key(K::kCharacter, false, true, "F"), At(F::kGrid), E::kSearchItems},
         {Key(K::kCharacter, false, true, "z"), At(F::kGrid), E::kUndo},
         {Key(K::kCharacter, false, true, "z"), At(F::kTextCellEditor), E::kPass},
+        // Undo also from an empty folder, after moving or deleting a folder.
+        {Key(K::kCharacter, false, true, "z"), At(F::kTree, -1, -1), E::kUndo},
+        {Key(K::kCharacter, false, true, "z"), At(F::kGrid, -1, -1), E::kUndo},
+        {Key(K::kCharacter, false, true, "z"), nothingToUndo, E::kIgnore},
         {Key(K::kInsert), At(F::kNotesBox), E::kAddRecord},
         {Key(K::kInsert), At(F::kDateCellEditor), E::kDateKeyHint},
         {Char("7"), At(F::kDateCellEditor), E::kDateKeyHint},
