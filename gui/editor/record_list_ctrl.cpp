@@ -187,11 +187,17 @@ void CRecordListCtrl::OnGridMouse(wxMouseEvent& event) {
         SetFocus();
         pressPoint_ = event.GetPosition();
         pressRow_ = cell.GetRow();
+        deferredClick_ = wxGridNoCellCoords;
         if (event.LeftDown() && cell.GetRow() >= 0) {
             const ClickKind kind = event.ShiftDown()     ? ClickKind::kShift
                                    : event.ControlDown() ? ClickKind::kCtrl
                                                          : ClickKind::kPlain;
-            host_.CellClicked(cell.GetRow(), cell.GetCol(), kind);
+            // Pressing on a row of a multi-selection may start dragging all of them: the
+            // plain click waits for the button to come up without a drag.
+            if (kind == ClickKind::kPlain && InMultiSelection(cell.GetRow()))
+                deferredClick_ = cell;
+            else
+                host_.CellClicked(cell.GetRow(), cell.GetCol(), kind);
         }
     } else if (event.LeftDClick()) {
         host_.CellDoubleClicked(cell.GetRow(), cell.GetCol());
@@ -200,15 +206,26 @@ void CRecordListCtrl::OnGridMouse(wxMouseEvent& event) {
         pressRow_ = -1;
     } else if (event.LeftUp()) {
         pressRow_ = -1;
+        if (deferredClick_ != wxGridNoCellCoords)
+            host_.CellClicked(deferredClick_.GetRow(), deferredClick_.GetCol(), ClickKind::kPlain);
+        deferredClick_ = wxGridNoCellCoords;
     } else if (event.Dragging() && pressRow_ >= 0) {
         const wxPoint moved = event.GetPosition() - pressPoint_;
         if (std::abs(moved.x) > wxSystemSettings::GetMetric(wxSYS_DRAG_X, this) ||
             std::abs(moved.y) > wxSystemSettings::GetMetric(wxSYS_DRAG_Y, this)) {
             const int row = pressRow_;
             pressRow_ = -1;
+            deferredClick_ = wxGridNoCellCoords;
             if (BeginRecordDrag(row, event.RightIsDown())) RecordDragMotion(screen);
         }
     }
+}
+
+bool CRecordListCtrl::InMultiSelection(int row) {
+    const CEditorState& state = host_.EditorState();
+    return state.HasMultiSelection() &&
+           std::find(state.selection.begin(), state.selection.end(), static_cast<unsigned>(row)) !=
+               state.selection.end();
 }
 
 void CRecordListCtrl::OnWheel(wxMouseEvent& event) {

@@ -68,6 +68,7 @@ class CRecordListCtrl : public wxGrid {
 
   private:
     void OnGridMouse(wxMouseEvent& event);
+    bool InMultiSelection(int row);
     void OnWheel(wxMouseEvent& event);
     void OnKeyDown(wxKeyEvent& event);
     // The cell under a point of the grid window; -1 for what lies outside the cells.
@@ -83,6 +84,8 @@ class CRecordListCtrl : public wxGrid {
     // Where a button went down, to tell a drag from a click.
     wxPoint pressPoint_;
     int pressRow_ = -1;
+    // A plain click on a row of a multi-selection, carried out when no drag follows.
+    wxGridCellCoords deferredClick_ = wxGridNoCellCoords;
     int wheelRotation_ = 0;
     int spreadWidth_ = -1;  // the width the columns were last spread over
     bool userSizedColumns_ = false;
