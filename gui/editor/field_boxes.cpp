@@ -56,15 +56,22 @@ class CFieldDropTarget : public wxDropTarget {
         if (!box_->IsEnabled() || !GetData()) return wxDragNone;
         const wxDataFormat format =
             static_cast<wxDataObjectComposite*>(GetDataObject())->GetReceivedFormat();
+        wxString dropped;
         if (format == wxDF_FILENAME) {
             const wxArrayString& names = files_->GetFilenames();
             if (names.empty()) return wxDragNone;
             std::string path = FromWx(names[0]);
             path.resize(FitToBytes(path, kDroppedPathBytes));
-            boxes_.TakeDrop(box_, ToWx(path));
+            dropped = ToWx(path);
         } else {
-            boxes_.TakeDrop(box_, text_->GetText());
+            dropped = text_->GetText();
         }
+        // The toolkit's own text box may still insert the dropped text at the pointer after
+        // this returns: the box takes the drop once that is done, so the drop replaces its
+        // text instead of appearing twice.
+        CFieldBoxes* boxes = &boxes_;
+        wxTextCtrl* box = box_;
+        box_->CallAfter([boxes, box, dropped] { boxes->TakeDrop(box, dropped); });
         return result;
     }
 
