@@ -198,21 +198,14 @@ TEST_F(EditorTest, HoldingAFolderNearTheTreeEdgeScrollsIt) {
     s.loadComplete = true;
     for (int i = 0; i < 60; ++i) s.AddFolder("Folder " + std::to_string(i), 1);
     ASSERT_EQ(CPasswordFile(fs, prompt, dates).Save(s), 1);
-    Open();
-    window->Editor()->Files().Open(&s.filePath);
-    const auto viewTop = [this] {
-        int x = 0, y = 0;
-        Tree().GetViewStart(&x, &y);
-        return y;
-    };
-    // Inside the tree, a few pixels above its bottom edge: each tick moves a whole line on.
+    Open().Editor()->Files().Open(&s.filePath);
+    // Inside the tree, a few pixels above its bottom edge: one tick moves a whole line on.
     const wxPoint nearBottom(PointOf(0).x, Tree().GetClientSize().y - 5);
     Tree().BeginFolderDrag(ItemOf(0));
     Tree().WarpPointer(nearBottom.x, nearBottom.y);
     Tree().FolderDragMotion(nearBottom);
     const wxTreeItemId first = Tree().GetFirstVisibleItem();
     Tree().FolderDragTick();
-    EXPECT_GT(viewTop(), 0);
     EXPECT_NE(Tree().GetFirstVisibleItem(), first);
     Tree().DropFolder(wxPoint(-50, -50));
 }
