@@ -32,6 +32,9 @@ CSkinButton::Bitmaps ImageButtonBitmaps(int command, bool skinned) {
 CSkinButton* MakeImageButton(wxWindow* parent, int command, bool skinned) {
     auto* button = new CSkinButton(parent, command, ImageButtonBitmaps(command, skinned),
                                    ToWx(ButtonTip(command)), kTransparent);
+    // The editor's keys act on the tree, the grid and the boxes: a click on a button leaves
+    // the keyboard there, so Ctrl+Z, F2 or Delete work right after it.
+    button->SetTakesFocus(false);
     button->Disable();
     return button;
 }

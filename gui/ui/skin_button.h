@@ -37,8 +37,11 @@ class CSkinButton : public wxControl {
     // What the button shows now.
     SkinButtonLook Look() const;
 
-    bool AcceptsFocus() const override { return IsEnabled(); }
-    bool AcceptsFocusFromKeyboard() const override { return IsEnabled(); }
+    // A button that takes no focus leaves the keyboard where it was when clicked, as a
+    // toolbar button does.
+    void SetTakesFocus(bool takesFocus) { takesFocus_ = takesFocus; }
+    bool AcceptsFocus() const override { return takesFocus_ && IsEnabled(); }
+    bool AcceptsFocusFromKeyboard() const override { return AcceptsFocus(); }
     bool Enable(bool enable = true) override;
 
   protected:
@@ -55,6 +58,7 @@ class CSkinButton : public wxControl {
     Bitmaps bitmaps_;
     wxColour transparent_;
     SkinButtonState state_;
+    bool takesFocus_ = true;
 };
 
 }  // namespace vk
