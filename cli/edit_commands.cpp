@@ -33,7 +33,10 @@ struct Assignment {
 // A loaded file with its folder tree, ready for the editor's operations.
 class EditSession {
   public:
-    explicit EditSession(const CommandIo& io) : s(io) {}
+    // A session that `changesFile` leaves the records it does not touch as they were stored.
+    EditSession(const CommandIo& io, bool changesFile) : s(io) {
+        if (changesFile) s.KeepStoredDateTexts();
+    }
 
     bool Load(const std::string& file) {
         file_ = file;
@@ -154,7 +157,7 @@ int RunSearch(const CommandIo& io, const std::string& file, const std::string& t
         *io.err << "The search text is empty.\n";
         return kUsageError;
     }
-    EditSession e(io);
+    EditSession e(io, false);
     if (!e.Load(file)) return 1;
     const std::uint32_t options = SearchOptionsFromBoxes(wholeField, matchCase);
     const auto matches = FindAllItems(e.tree, e.s.store, e.settings, text, options);
@@ -168,7 +171,7 @@ int RunSearch(const CommandIo& io, const std::string& file, const std::string& t
 
 int RunMkdir(const CommandIo& io, const std::string& file, const std::string& path,
              std::int32_t category) {
-    EditSession e(io);
+    EditSession e(io, true);
     if (!e.Load(file)) return 1;
     const auto [parentPath, name] = SplitPath(path);
     Node* parent = nullptr;
@@ -182,7 +185,7 @@ int RunMkdir(const CommandIo& io, const std::string& file, const std::string& pa
 
 int RunRename(const CommandIo& io, const std::string& file, const std::string& path,
               const std::string& name) {
-    EditSession e(io);
+    EditSession e(io, true);
     Node* node = e.Open(file, path);
     if (!node) return 1;
     const FolderNameCheck check = CheckFolderName(e.tree, nullptr, node, name);
@@ -193,7 +196,7 @@ int RunRename(const CommandIo& io, const std::string& file, const std::string& p
 }
 
 int RunRmdir(const CommandIo& io, const std::string& file, const std::string& path) {
-    EditSession e(io);
+    EditSession e(io, true);
     Node* node = e.Open(file, path);
     if (!node) return 1;
     DeleteFolder(e.s.store, e.tree, node, {});
@@ -202,7 +205,7 @@ int RunRmdir(const CommandIo& io, const std::string& file, const std::string& pa
 
 int RunAdd(const CommandIo& io, const std::string& file, const std::string& path,
            const std::vector<std::string>& args) {
-    EditSession e(io);
+    EditSession e(io, true);
     Node* node = e.Open(file, path);
     if (!node) return 1;
     const auto assignments = ParseAssignments(e, args);
@@ -223,7 +226,7 @@ int RunAdd(const CommandIo& io, const std::string& file, const std::string& path
 
 int RunEdit(const CommandIo& io, const std::string& file, const std::string& path,
             const std::string& index, const std::vector<std::string>& args) {
-    EditSession e(io);
+    EditSession e(io, true);
     Node* node = e.Open(file, path);
     if (!node) return 1;
     const auto row = e.Record(node, path, index);
@@ -235,7 +238,7 @@ int RunEdit(const CommandIo& io, const std::string& file, const std::string& pat
 
 int RunRm(const CommandIo& io, const std::string& file, const std::string& path,
           const std::string& index) {
-    EditSession e(io);
+    EditSession e(io, true);
     Node* node = e.Open(file, path);
     const auto row = node ? e.Record(node, path, index) : std::nullopt;
     if (!row) return e.Refused();

@@ -28,6 +28,8 @@ class Session {
     }
     bool Save() { return file_.Save(store) == 1 || Fail(); }
     bool Create() { return file_.Create(store) == 1 || Fail(); }
+    // For commands that change a few records and save: the others keep their stored bytes.
+    void KeepStoredDateTexts() { file_.keepStoredDateTexts = true; }
 
     int Failed(const std::string& text) {
         prompt_.SetError(text);

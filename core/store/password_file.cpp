@@ -390,8 +390,10 @@ int CPasswordFile::LoadOnce(CPasswordStore& store) {
                 }
                 record.dateAssigned = GetDate(body.data() + fl::kDateAssignedOffset);
                 record.dateExpires = GetDate(body.data() + fl::kDateExpiresOffset);
-                record[kDateAssigned] = dates_.DateText(record.dateAssigned);
-                record[kDateExpires] = dates_.DateText(record.dateExpires);
+                if (!keepStoredDateTexts) {
+                    record[kDateAssigned] = dates_.DateText(record.dateAssigned);
+                    record[kDateExpires] = dates_.DateText(record.dateExpires);
+                }
                 store.folders.back().records.push_back(std::move(record));
                 break;
             }

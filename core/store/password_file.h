@@ -34,6 +34,10 @@ class CPasswordFile {
     // A new file holding only the reminder and check block (nothing when unprotected).
     int Create(CPasswordStore& store);
 
+    // Loads keep the date texts as the file stores them instead of writing them anew from the
+    // dates, so a tool that changes a few records leaves every other one byte for byte.
+    bool keepStoredDateTexts = false;
+
   private:
     class Writer;
     int LoadOnce(CPasswordStore& store);

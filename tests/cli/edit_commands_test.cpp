@@ -57,8 +57,10 @@ TEST_F(EditCommandsTest, EditsChangeOnlyWhatTheyNameAndKeepEveryOtherByte) {
     const std::string e2 = "\xc3\xa9";  // two bytes
     const std::string history = Block('S', std::string("Mail\0\0\0\0\0\0\0\0\0\0\0\0", 16)) +
                                 Block('U', std::string("card\0\0\0\0\0\0\0\0\0\0\0\0", 16));
+    // Date texts as another program wrote them stay as they are.
+    const std::map<int, std::string> toys{{0, "Toys"}, {9, "3/2/2024"}, {10, "never"}};
     Write(kVersion + history + Folder("Web", 2) + Record({{0, "Mail"}, {2, "pw"}}) +
-          Folder("Web~Shops", 1) + Folder("Web~Shops~Old", 1) + Record({{0, "Toys"}}));
+          Folder("Web~Shops", 1) + Folder("Web~Shops~Old", 1) + Record(toys));
 
     auto add = Cli({"add", file, "Web", "description=" + std::string(29, 'd') + e2,
                     "PASSWORD=a=b=c", "13=line 1\nline 2", "url=" + std::string(64, 'u')});
@@ -66,14 +68,14 @@ TEST_F(EditCommandsTest, EditsChangeOnlyWhatTheyNameAndKeepEveryOtherByte) {
     EXPECT_EQ(add.out, "1\n");
     ASSERT_EQ(Cli({"edit", file, "Web", "0", "Serial #=", "2=new"}).exitCode, 0);
     ASSERT_EQ(Cli({"rename", file, "Web~Shops", "Stores"}).exitCode, 0);
-    EXPECT_TRUE(SameBytes(
-        ReadFileBytes(file),
-        kVersion + history + Folder("Web", 2) + Record({{0, "Mail"}, {2, "new"}}) +
-            Record({{0, std::string(29, 'd') + e2},
-                    {2, "a=b=c"},
-                    {13, "line 1\r\nline 2"},
-                    {11, std::string(64, 'u')}}) +
-            Folder("Web~Stores", 1) + Folder("Web~Stores~Old", 1) + Record({{0, "Toys"}})));
+    EXPECT_TRUE(SameBytes(ReadFileBytes(file), kVersion + history + Folder("Web", 2) +
+                                                   Record({{0, "Mail"}, {2, "new"}}) +
+                                                   Record({{0, std::string(29, 'd') + e2},
+                                                           {2, "a=b=c"},
+                                                           {13, "line 1\r\nline 2"},
+                                                           {11, std::string(64, 'u')}}) +
+                                                   Folder("Web~Stores", 1) +
+                                                   Folder("Web~Stores~Old", 1) + Record(toys)));
 
     ASSERT_EQ(Cli({"mkdir", file, "Web~Stores~New"}).exitCode, 0);
     ASSERT_EQ(Cli({"mkdir", file, "Top", "--category", "3"}).exitCode, 0);
