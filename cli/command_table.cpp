@@ -18,8 +18,18 @@ CLI::App* CommandTable::AddTool(const std::string& name, const std::string& desc
 }
 
 int CommandTable::RunChosen() const {
-    for (const auto& e : entries_)
-        if (e.command->parsed()) return e.run();
+    for (const auto& e : entries_) {
+        if (!e.command->parsed()) continue;
+        const int status = e.run();
+        // A command whose output did not arrive has not done its work, whatever it printed
+        // before: a script reading a full disk's file must not take it for complete.
+        io_.out->flush();
+        if (status == 0 && !io_.out->good()) {
+            *io_.err << kStdoutWriteError << '\n';
+            return 1;
+        }
+        return status;
+    }
     return kUsageError;
 }
 

@@ -6,6 +6,8 @@ namespace vk::cli {
 
 // What every command shares: where passwords come from and where its output goes.
 constexpr int kUsageError = 2;
+// The line a command shows when its standard output could not be written.
+constexpr const char kStdoutWriteError[] = "Error writing to standard output.";
 
 struct CommandIo {
     bool passwordStdin = false;

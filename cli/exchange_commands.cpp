@@ -103,7 +103,7 @@ bool WriteOutput(const CommandIo& io, Session& s, const std::string& output,
         io.out->write(text.data(), static_cast<std::streamsize>(text.size()));
         io.out->flush();
         if (io.out->good()) return true;
-        s.Failed("Error writing to standard output.");
+        s.Failed(kStdoutWriteError);
         return false;
     }
     CliPrompt prompt(s.Passwords());
