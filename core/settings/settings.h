@@ -52,6 +52,10 @@ struct CSettings {
     std::string reportColumns = "1,1,1,1,1,1,1";
 
     std::array<ColumnSet, kCategoryCount> columnSets = DefaultColumnSets();
+    // The column sets as the settings file held them. A set still reading as its stored text
+    // is written back as that text, so slots naming no list field and other oddities the
+    // program ignores survive a save of settings the user did not change.
+    std::array<std::string, kCategoryCount> storedColumnSets;
     std::array<std::string, kCategoryNameCount> categoryNames = DefaultCategoryNames();
     std::array<std::string, kFieldCount> columnNames = DefaultColumnNames();
     std::array<std::int32_t, kListFieldCount> columnIcons = DefaultColumnIcons();

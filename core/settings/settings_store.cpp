@@ -149,7 +149,12 @@ void CSettingsStore::ReadColumnSets(CSettings& s) {
     for (unsigned category = 1; category <= kCategoryCount; ++category) {
         ColumnSet& set = s.columnSets[category - 1];
         set.fill(kEmptySlot);
-        if (auto text = Text(NumberedName(kColumnsStem, category))) set = ParseColumnSet(*text);
+        std::string& stored = s.storedColumnSets[category - 1];
+        stored.clear();
+        if (auto text = Text(NumberedName(kColumnsStem, category))) {
+            stored = *text;
+            set = ParseColumnSet(stored);
+        }
         // A set without a single column is unusable: start over with every default, and let
         // the later categories still take their stored sets.
         if (!HasAnyColumn(set)) s.columnSets = CSettings::DefaultColumnSets();
@@ -163,8 +168,11 @@ int CSettingsStore::SaveColumnSets(const CSettings& s) {
 bool CSettingsStore::WriteColumnSets(const CSettings& s) {
     bool ok = true;
     for (unsigned category = 1; category <= kCategoryCount; ++category) {
+        const ColumnSet& set = s.columnSets[category - 1];
+        const std::string& stored = s.storedColumnSets[category - 1];
+        const bool unchanged = !stored.empty() && ParseColumnSet(stored) == set;
         ok = storage_.WriteText(NumberedName(kColumnsStem, category),
-                                FormatColumnSet(s.columnSets[category - 1])) &&
+                                unchanged ? stored : FormatColumnSet(set)) &&
              ok;
     }
     return ok;

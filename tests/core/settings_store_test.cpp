@@ -260,7 +260,21 @@ TEST_F(SettingsStoreTest, ASetWithoutColumnsResetsAllFourButLaterSetsAreStillRea
     s = Loaded(&CSettingsStore::LoadColumnSets);
     EXPECT_EQ(s.columnSets[2], ColumnSetOf({-1, 5}));  // a gap in a stored set stays
     ASSERT_EQ(store.SaveColumnSets(s), 1);
-    EXPECT_EQ(storage.values.at("Columns3"), "-1,5,-1,-1,-1,-1,-1,-1,-1,-1,-1,");
+    EXPECT_EQ(storage.values.at("Columns3"), "-1,5,");  // untouched: written as it was
+}
+
+TEST_F(SettingsStoreTest, OnlyChangedColumnSetsAreWrittenAnew) {
+    storage.values = {{"Columns1", "13,12,11,7,"},
+                      {"Columns2", "99,-5,abc,3,"},
+                      {"Columns3", "10,2,0,"},
+                      {"Columns4", "4,3"}};
+    CSettings s = Loaded(&CSettingsStore::LoadColumnSets);
+    s.columnSets[2] = ColumnSetOf({0});
+    ASSERT_EQ(store.SaveColumnSets(s), 1);
+    EXPECT_EQ(storage.values.at("Columns1"), "13,12,11,7,");
+    EXPECT_EQ(storage.values.at("Columns2"), "99,-5,abc,3,");
+    EXPECT_EQ(storage.values.at("Columns3"), "0,-1,-1,-1,-1,-1,-1,-1,-1,-1,-1,");
+    EXPECT_EQ(storage.values.at("Columns4"), "4,3");
 }
 
 TEST_F(SettingsStoreTest, LoadingNamesAndIconsStartsFromTheDefaults) {
