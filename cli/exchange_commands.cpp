@@ -17,6 +17,7 @@
 #include "core/tools/export_csv.h"
 #include "core/tools/export_import_messages.h"
 #include "core/tools/import_csv.h"
+#include "platform/posix_file_system.h"
 
 namespace vk::cli {
 namespace {
@@ -147,6 +148,10 @@ int RunExport(const CommandIo& io, const ExchangeArgs& a, const CLI::App& comman
         text = ExportText(s.store, tree, choice);
     } else {
         text = StoreToJson(s.store).dump(2) + "\n";
+    }
+    if (a.output != "-" && IsSameExistingFile(a.output, a.file)) {
+        SecureWipe(text);
+        return s.Failed(msg::kExportOverPasswordFile + a.file + ".");
     }
     const bool written = WriteOutput(io, s, a.output, text);
     SecureWipe(text);

@@ -11,6 +11,7 @@
 #include "core/tools/report_run.h"
 #include "platform/local_date_clock.h"
 #include "platform/pdf/report_pdf.h"
+#include "platform/posix_file_system.h"
 
 namespace vk::cli {
 namespace {

@@ -26,4 +26,8 @@ class CPosixFileSystem : public IFileSystem {
                                            std::string* tempPath, FileStatus* status);
 };
 
+// True when both paths name one existing file (through links and other names): an export or
+// a report must not replace the password file it was made from.
+bool IsSameExistingFile(const std::string& a, const std::string& b);
+
 }  // namespace vk

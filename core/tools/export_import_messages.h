@@ -23,6 +23,10 @@ inline constexpr const char kExportFilterName[] = "Export";
 inline constexpr const char kCsvExtension[] = ".csv";
 inline constexpr const char kTextFilesFilter[] = "Text files (*.txt)|*.txt|";
 inline constexpr const char kCouldNotOpenExport[] = "Could not open the file.";
+// An export never takes the place of the password file it was made from; the file's path
+// and a full stop follow.
+inline constexpr const char kExportOverPasswordFile[] =
+    "The export cannot replace the password file ";
 inline constexpr const char kExportWarningCaption[] = "Export";
 inline constexpr const char kExportWarningFrame[] = "Warning";
 inline constexpr const char kExportComplete[] = "Export Complete";

@@ -10,6 +10,7 @@
 #include "gui/tools/import_export_pages.h"
 #include "gui/tools/import_export_tree.h"
 #include "gui/ui/wx_text.h"
+#include "platform/posix_file_system.h"
 
 namespace vk {
 namespace {
@@ -100,6 +101,11 @@ void CExportPage::TickFields(bool ticked) {
 bool CExportPage::ExportFile() {
     const auto path = pickFile_(this, ExchangeFile::kExport);
     if (!path) return false;
+    if (IsSameExistingFile(*path, context_.store.filePath)) {
+        context_.prompt.ShowMessage(msg::kExportOverPasswordFile + context_.store.filePath + ".",
+                                    MessageButtons::kOk, MessageIcon::kExclamation);
+        return false;
+    }
     ExportChoice choice;
     choice.folders = tree_->TickedFolders(context_.store.folders.size());
     for (int field = 0; field < kFieldCount; ++field)

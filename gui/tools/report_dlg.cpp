@@ -24,6 +24,7 @@
 #include "gui/ui/wait_cursor.h"
 #include "gui/ui/wx_text.h"
 #include "platform/pdf/report_pdf.h"
+#include "platform/posix_file_system.h"
 
 namespace vk {
 namespace {

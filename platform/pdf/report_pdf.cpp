@@ -4,7 +4,6 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <array>
@@ -213,12 +212,6 @@ FileStatus WriteReportPdf(IFileSystem& fs, const std::string& path, PaperSize pa
                           const std::function<CReportDocument(IReportCanvas&)>& layOut) {
     return WriteOwnerOnlyFile(
         fs, path, [&](IWriteFile& file) { return WritePdfStream(file, paper, layOut); });
-}
-
-bool IsSameExistingFile(const std::string& a, const std::string& b) {
-    struct stat sa, sb;
-    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
 }
 
 void ReportFileSizeLimitAsError() {

@@ -21,9 +21,6 @@ std::optional<PaperSize> PaperSizeFromName(const std::string& name);
 FileStatus WriteReportPdf(IFileSystem& fs, const std::string& path, PaperSize paper,
                           const std::function<CReportDocument(IReportCanvas&)>& layOut);
 
-// True when both paths name one existing file (through links and other names).
-bool IsSameExistingFile(const std::string& a, const std::string& b);
-
 // A write past the process's file size limit then fails with an error instead of ending the
 // process, so that its temporary file can still be removed.
 void ReportFileSizeLimitAsError();

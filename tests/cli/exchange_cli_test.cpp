@@ -2,6 +2,7 @@
 // exit codes, owner-only outputs and password files left as they were by every failure.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "tests/cli/cli_runner.h"
 
@@ -65,6 +66,15 @@ TEST_F(ExchangeCliTest, CsvExportWritesTheChosenRecords) {
                            "demo\n");
     EXPECT_EQ(full.exitCode, 1);
     EXPECT_EQ(full.err, "Error writing to standard output.\n");
+    // Nor is the password file itself, under any of its names, in any form.
+    const std::string before = ReadFileBytes(demo);
+    ::symlink(demo.c_str(), dir.File("link.vk").c_str());
+    for (const char* format : {"csv", "json"}) {
+        auto over = Demo({"export", demo, "--format", format, "-o", dir.File("link.vk")});
+        EXPECT_EQ(over.exitCode, 1) << format;
+        EXPECT_EQ(over.err, "The export cannot replace the password file " + demo + ".\n");
+    }
+    EXPECT_EQ(ReadFileBytes(demo), before);
 }
 
 TEST_F(ExchangeCliTest, CsvImportAddsTheExportedRecordsBack) {
