@@ -3,12 +3,14 @@
 #include <iostream>
 
 #include "cli/command_table.h"
+#include "platform/posix_file_system.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Reads and writes Vaultkeep password files.", "vaultkeep-cli"};
     app.set_version_flag("--version", std::string("vaultkeep-cli ") + VK_VERSION);
     app.require_subcommand(1);
 
+    vk::ReportFileSizeLimitAsError();
     vk::cli::CommandIo io{false, &std::cin, &std::cout, &std::cerr};
     vk::cli::CommandTable table(app, io);
     vk::cli::AddFileCommands(table);

@@ -67,7 +67,6 @@ int RunReport(const CommandIo& io, const ReportArgs& a) {
                                 now,
                                 FormatDate(now, kReportDatePicture, UserLocale())};
 
-    ReportFileSizeLimitAsError();
     const FileStatus written =
         WriteReportPdf(s.Files(), a.pdf, *PaperSizeFromName(a.paper),
                        [&](IReportCanvas& canvas) { return LayOutReport(request, canvas); });

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <random>
 #include <vector>
@@ -308,6 +309,10 @@ bool IsSameExistingFile(const std::string& a, const std::string& b) {
     }, second{};
     return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+void ReportFileSizeLimitAsError() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace vk

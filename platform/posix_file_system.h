@@ -30,4 +30,9 @@ class CPosixFileSystem : public IFileSystem {
 // a report must not replace the password file it was made from.
 bool IsSameExistingFile(const std::string& a, const std::string& b);
 
+// A write past the process's file size limit (ulimit -f) then fails with an error instead of
+// ending the process: the save reports it, removes its temporary file, and a program holding
+// unsaved changes keeps them. Called once at start-up.
+void ReportFileSizeLimitAsError();
+
 }  // namespace vk

@@ -60,6 +60,7 @@ bool CPasswordApp::OnInit() {
     // The program lives in the tray with no window at all between a password prompt and the
     // quick-access dialog: it ends through Quit(), never because its last window closed.
     SetExitOnFrameDelete(false);
+    ReportFileSizeLimitAsError();
 
     // The command line is one text: a file path (quotes removed later) or "Systray".
     std::string arguments;

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <csignal>
 #include <memory>
 
 #include "core/shell/letter_case.h"
@@ -212,10 +211,6 @@ FileStatus WriteReportPdf(IFileSystem& fs, const std::string& path, PaperSize pa
                           const std::function<CReportDocument(IReportCanvas&)>& layOut) {
     return WriteOwnerOnlyFile(
         fs, path, [&](IWriteFile& file) { return WritePdfStream(file, paper, layOut); });
-}
-
-void ReportFileSizeLimitAsError() {
-    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace vk

@@ -21,8 +21,4 @@ std::optional<PaperSize> PaperSizeFromName(const std::string& name);
 FileStatus WriteReportPdf(IFileSystem& fs, const std::string& path, PaperSize paper,
                           const std::function<CReportDocument(IReportCanvas&)>& layOut);
 
-// A write past the process's file size limit then fails with an error instead of ending the
-// process, so that its temporary file can still be removed.
-void ReportFileSizeLimitAsError();
-
 }  // namespace vk

@@ -144,6 +144,16 @@ TEST_F(ExchangeCliTest, FailuresLeaveThePasswordFileAsItWas) {
             EXPECT_EQ(r.err, c.err);
         }
     }
+    // A file size limit fails the save with one line instead of ending the tool halfway.
+    const std::size_t entries = EntriesIn(dir.path());
+    auto limited =
+        RunProcess({"/bin/sh", "-c",
+                    "ulimit -f 1; exec " + std::string(VK_CLI_PATH) + " import " + csv + " " +
+                        demo + " --format csv --order 0 --folder Email --password-stdin"},
+                   "demo\n");
+    EXPECT_EQ(limited.exitCode, 1);
+    EXPECT_EQ(std::count(limited.err.begin(), limited.err.end(), '\n'), 1) << limited.err;
+    EXPECT_EQ(EntriesIn(dir.path()), entries);
     EXPECT_EQ(ReadFileBytes(demo), before);
 }
 
