@@ -220,8 +220,14 @@ void CReportPrinter::NewPage() {
     SetFont(true, true, false);
     const int centre = (left_ + right_) / 2;
     const int half = std::max(0, std::min(centre - leftEnd, rightStart - centre));
-    const ReportBox headingBox{centre - half, y_, centre + half, y_ + TextHeight()};
-    AddText(Fit(Printable(heading_), headingBox.Width()), headingBox, ReportAlign::kCentre);
+    ReportBox headingBox{centre - half, y_, centre + half, y_ + TextHeight()};
+    // A heading too wide for the middle of the page (a long one, or a large font whose date
+    // reaches past the centre) takes all the room between the date and the number instead,
+    // so some of it always shows.
+    const std::string heading = Printable(heading_);
+    if (Width(heading) > headingBox.Width() && rightStart > leftEnd)
+        headingBox = ReportBox{leftEnd, y_, rightStart, y_ + TextHeight()};
+    AddText(Fit(heading, headingBox.Width()), headingBox, ReportAlign::kCentre);
     PrintLine("", ReportAlign::kLeft, true);
 
     y_ += kRuleDrop;

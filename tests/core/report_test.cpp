@@ -144,6 +144,19 @@ TEST_F(ReportTest, TooLongTextsEndInAnEllipsisWithinTheirBox) {
     EXPECT_EQ(cut, 4);  // the description, the long notes, the odd user name, the huge notes
     EXPECT_NE(Find(doc, "one twothree"), nullptr);
     EXPECT_NE(Find(doc, "\xc3\xa9t\xc3\xa9"), nullptr);
+
+    // At the largest font the date reaches past the page's centre: the heading still shows
+    // between the date and the page number, whole or cut.
+    options.fontSize = 30;
+    for (const std::string& heading : {std::string("Short"), std::string(40, 'h')}) {
+        options.heading = heading;
+        const CReportDocument big = Run();
+        const ReportOp& date = big.Page(0)[1];
+        const ReportOp& shown = big.Page(0)[2];
+        EXPECT_EQ(shown.text, heading.size() < 9 ? heading : std::string(6, 'h') + "...");
+        EXPECT_GT(shown.box.left, date.box.left + 13 * 30);
+        EXPECT_LT(shown.box.right, big.Page(0)[0].box.right - 30);
+    }
 }
 
 TEST_F(ReportTest, ExpiredOnlyPrintsRecordsThatExpiredBeforeNow) {
