@@ -49,8 +49,12 @@ CExportPage::CExportPage(wxWindow* parent, CAppContext& context, const ExchangeF
     const auto& names = context_.settings.columnNames;
     for (int field = 0; field < kFieldCount; ++field) {
         const std::string& name = names[static_cast<std::size_t>(field)];
-        auto* box = new wxCheckBox(items->GetStaticBox(), kIdFirstField + field,
-                                   ToWx(LabelText(name.empty() ? kFieldBoxTexts[field] : name)));
+        // A long stored name must not stretch the sheet past the screen.
+        constexpr std::size_t kShownNameChars = 40;
+        auto* box =
+            new wxCheckBox(items->GetStaticBox(), kIdFirstField + field,
+                           ToWx(LabelText(name.empty() ? kFieldBoxTexts[field]
+                                                       : ShortName(name, kShownNameChars))));
         fields_[static_cast<std::size_t>(field)] = box;
     }
     // Down the first column, then down the second, in field order.
