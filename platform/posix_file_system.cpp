@@ -160,13 +160,18 @@ class PosixFileLock : public IFileLock {
 
 std::unique_ptr<IReadFile> CPosixFileSystem::OpenForRead(const std::string& path,
                                                          FileStatus* status) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Opening a named pipe waits for a writer: a pipe left where a file belongs must not
+    // hang the program, so the open does not wait and the reads that follow do (a pipe
+    // without a writer then reads as empty; one being fed, as from a script, reads whole).
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         *status = ErrnoStatus(errno);
         return nullptr;
     }
     struct stat st;
-    if (::fstat(fd.get(), &st) != 0) {
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (::fstat(fd.get(), &st) != 0 || flags < 0 ||
+        ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
         *status = ErrnoStatus(errno);
         return nullptr;
     }

@@ -88,6 +88,17 @@ TEST_F(PosixFileSystemTest, MissingFoldersAndFolderPathsFailCleanly) {
     EXPECT_EQ(LoadDescription(dir.path()), "<failed>");
     EXPECT_EQ(prompt.messages.size(), 3u);
     EXPECT_EQ(test::EntriesIn(dir.path()), 0u);
+
+    // A named pipe nobody writes to reads as empty instead of waiting for ever.
+    const std::string pipe = dir.File("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    FileStatus status;
+    auto file = fs.OpenForRead(pipe, &status);
+    ASSERT_TRUE(file) << status.error;
+    char byte = 0;
+    std::size_t got = 1;
+    EXPECT_TRUE(file->Read(&byte, 1, &got).ok());
+    EXPECT_EQ(got, 0u);
 }
 
 TEST_F(PosixFileSystemTest, ASaveClearsOnlyTheLeftoversOfKilledSavesOfItsFile) {
