@@ -67,7 +67,7 @@ class CReportRun {
 
     bool Printable(const CRecord& record, const std::vector<int>& slotFields) const {
         if (r_.options.expiredOnly &&
-            !(record.dateExpires.HasDate() && IsBefore(record.dateExpires, r_.now)))
+            !(IsCalendarDate(record.dateExpires) && IsBefore(record.dateExpires, r_.now)))
             return false;
         if (record.IsEmpty()) return false;
         return std::any_of(slotFields.begin(), slotFields.end(),

@@ -165,10 +165,13 @@ TEST_F(ReportTest, ExpiredOnlyPrintsRecordsThatExpiredBeforeNow) {
     Add(f, "past").dateExpires = SystemTime{2024, 6, 0, 15, 11, 59, 0, 0};
     Add(f, "later").dateExpires = SystemTime{2024, 6, 0, 15, 12, 1, 0, 0};
     Add(f, "never");
+    // Dates no calendar holds show no text anywhere, so they count as no date at all.
+    Add(f, "month 13").dateExpires = SystemTime{2020, 13, 0, 1, 0, 0, 0, 0};
+    Add(f, "February 30").dateExpires = SystemTime{2020, 2, 0, 30, 0, 0, 0, 0};
     const CReportDocument doc = Run();
     EXPECT_NE(Find(doc, "past"), nullptr);
-    EXPECT_EQ(Find(doc, "later"), nullptr);
-    EXPECT_EQ(Find(doc, "never"), nullptr);
+    for (const char* hidden : {"later", "never", "month 13", "February 30"})
+        EXPECT_EQ(Find(doc, hidden), nullptr) << hidden;
 }
 
 TEST_F(ReportTest, OnlyTickedFoldersWithSomethingToShowPrint) {
