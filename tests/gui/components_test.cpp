@@ -5,6 +5,8 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/frame.h>
+#include <wx/html/htmlcell.h>
+#include <wx/html/htmlwin.h>
 #include <wx/msgdlg.h>
 
 #include <cerrno>
@@ -157,6 +159,14 @@ TEST_F(TipTest, DamagedPositionsStartAtTheFirstTipWhoseWordsKeepTheirStyles) {
     // The tip's words reach the view with their styles.
     EXPECT_NE(TipAsHtml(TipTexts()[1]).find("<b>military-strength </b>"), std::string::npos);
     EXPECT_NE(TipAsHtml("a < b & c\\par d").find("a &lt; b &amp; c<br>d"), std::string::npos);
+}
+
+TEST_F(TipTest, EveryTipShowsWholeWithoutScrolling) {
+    CTipDialog tip(nullptr, profile);
+    for (std::size_t i = 0; i < TipTexts().size(); ++i, tip.NextTip()) {
+        const wxHtmlWindow* view = tip.TipView();
+        EXPECT_LE(view->GetInternalRepresentation()->GetHeight(), view->GetClientSize().y) << i;
+    }
 }
 
 TEST(HyperLink, ColoursFollowThePointerAndAFailureSaysWhy) {
