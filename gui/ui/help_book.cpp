@@ -43,6 +43,14 @@ class CHelpController : public wxHtmlHelpController {
                 frame->SetSize(frame->FromDIP(wxSize(760, 540)));
                 frame->CentreOnScreen();
             });
+            // Esc closes the help as it closes a dialog, and gives the keys back to the window
+            // it was asked from.
+            frame->Bind(wxEVT_CHAR_HOOK, [frame](wxKeyEvent& event) {
+                if (event.GetKeyCode() == WXK_ESCAPE && !event.HasAnyModifiers())
+                    frame->Close(true);
+                else
+                    event.Skip();
+            });
         }
         return window;
     }
