@@ -164,6 +164,18 @@ void CQuickAccessDlg::PlaceBeside(const std::optional<ScreenRect>& dock) {
     Move(at.x, at.y);
 }
 
+void CQuickAccessDlg::KeepInSight(wxWindow& window) const {
+    const wxRect d = GetScreenRect();
+    const int index = wxDisplay::GetFromWindow(this);
+    const wxRect w =
+        wxDisplay(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index)).GetClientArea();
+    const wxSize size = window.GetSize();
+    const ScreenPoint at = PlaceBesideQuickAccess(
+        {d.GetLeft(), d.GetTop(), d.GetRight() + 1, d.GetBottom() + 1},
+        {w.GetLeft(), w.GetTop(), w.GetRight() + 1, w.GetBottom() + 1}, size.x, size.y);
+    window.Move(at.x, at.y);
+}
+
 void CQuickAccessDlg::ShowInFront() {
     dialogShown_ = true;
     if (refreshPending_) RebuildNow();
@@ -325,6 +337,7 @@ void CQuickAccessDlg::Search() {
         CSearchDlg search(this, SearchMode::kQuickAccess, context_.store.itemHistory,
                           context_.settings.searchOptions);
         search.findNext = [this](const std::string& text) { SearchNext(text); };
+        KeepInSight(search);
         search.ShowModal();
     }
     searching_ = false;
