@@ -194,6 +194,8 @@ void CQuickAccessDlg::ShowInFront() {
 void CQuickAccessDlg::HideDialog() {
     dialogShown_ = false;
     hideCheck_.Stop();
+    // The notes go with the dialog: they must not stay on screen once it is out of sight.
+    if (notes_) notes_->Close();
     Hide();
 }
 
@@ -446,9 +448,11 @@ void CQuickAccessDlg::OnActivate(wxActivateEvent& event) {
 }
 
 void CQuickAccessDlg::HideIfDeactivated() {
-    const bool notesShown = notes_ && notes_->IsShown();
+    // A window manager that hands the activation to the notes balloon has not taken it away
+    // from the dialog; another program that takes it has.
+    const bool notesActive = notes_ && notes_->IsShown() && notes_->IsActive();
     if (IsActive() || context_.settings.pinTrayDlg || busy_ || holdOpen_ > 0 ||
-        services_.trayMenuOpen() || !dialogShown_ || notesShown)
+        services_.trayMenuOpen() || !dialogShown_ || notesActive)
         return;
     HideDialog();
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <wx/menu.h>
 
+#include <memory>
+
 #include "core/quickaccess/paste_to_application.h"
 #include "core/quickaccess/quick_access_messages.h"
 #include "gui/quickaccess/quick_access_dlg.h"
@@ -119,7 +121,13 @@ TEST_F(QuickAccessDialog, MenuSearchRefreshAndHiding) {
     EXPECT_FALSE(dialog->RefreshPending());
     Select("Forum");
 
-    // Another window becomes active: pinned it stays, unpinned it goes.
+    // Another window becomes active: pinned it stays, unpinned it goes, with its notes.
+    Select("Mail");
+    dialog->DisplayNotes();
+    auto notesGone = std::make_shared<bool>(false);
+    for (wxWindow* w : wxTopLevelWindows)
+        if (auto* notes = dynamic_cast<CBalloonHelpWnd*>(w))
+            notes->Bind(wxEVT_DESTROY, [notesGone](wxWindowDestroyEvent&) { *notesGone = true; });
     dialog->TogglePin();
     wxActivateEvent away(wxEVT_ACTIVATE, false);
     dialog->ProcessWindowEvent(away);
@@ -131,6 +139,7 @@ TEST_F(QuickAccessDialog, MenuSearchRefreshAndHiding) {
     RunEvents(300);
     if (!dialog->IsActive()) {
         EXPECT_FALSE(dialog->IsShown());
+        EXPECT_TRUE(test::Until([&] { return *notesGone; }));
     }
 }
 
