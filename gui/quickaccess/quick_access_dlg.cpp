@@ -24,6 +24,15 @@
 namespace vk {
 namespace {
 
+ScreenRect ScreenRectOf(const wxRect& r) {
+    return {r.GetLeft(), r.GetTop(), r.GetRight() + 1, r.GetBottom() + 1};
+}
+
+// The display a lookup names, or the first one when it found none.
+unsigned DisplayNumber(int found) {
+    return found == wxNOT_FOUND ? 0u : static_cast<unsigned>(found);
+}
+
 // Control and command numbers of the dialog and its item menu.
 enum : int {
     kDialogId = 180,
@@ -155,24 +164,18 @@ void CQuickAccessDlg::MakeControls() {
 
 void CQuickAccessDlg::PlaceBeside(const std::optional<ScreenRect>& dock) {
     const wxPoint probe = dock ? wxPoint(dock->left, dock->top) : wxGetMousePosition();
-    const int index = wxDisplay::GetFromPoint(probe);
-    const wxDisplay display(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index));
-    const wxRect s = display.GetGeometry(), w = display.GetClientArea();
-    const ScreenPoint at = PlaceQuickAccessBeside(
-        dock, {s.GetLeft(), s.GetTop(), s.GetRight() + 1, s.GetBottom() + 1},
-        {w.GetLeft(), w.GetTop(), w.GetRight() + 1, w.GetBottom() + 1}, kWidth, kHeight);
+    const wxDisplay display(DisplayNumber(wxDisplay::GetFromPoint(probe)));
+    const ScreenPoint at =
+        PlaceQuickAccessBeside(dock, ScreenRectOf(display.GetGeometry()),
+                               ScreenRectOf(display.GetClientArea()), kWidth, kHeight);
     Move(at.x, at.y);
 }
 
 void CQuickAccessDlg::KeepInSight(wxWindow& window) const {
-    const wxRect d = GetScreenRect();
-    const int index = wxDisplay::GetFromWindow(this);
-    const wxRect w =
-        wxDisplay(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index)).GetClientArea();
+    const wxDisplay display(DisplayNumber(wxDisplay::GetFromWindow(this)));
     const wxSize size = window.GetSize();
     const ScreenPoint at = PlaceBesideQuickAccess(
-        {d.GetLeft(), d.GetTop(), d.GetRight() + 1, d.GetBottom() + 1},
-        {w.GetLeft(), w.GetTop(), w.GetRight() + 1, w.GetBottom() + 1}, size.x, size.y);
+        ScreenRectOf(GetScreenRect()), ScreenRectOf(display.GetClientArea()), size.x, size.y);
     window.Move(at.x, at.y);
 }
 
