@@ -18,20 +18,12 @@
 #include "gui/quickaccess/quick_access_tree_ctrl.h"
 #include "gui/ui/artwork.h"
 #include "gui/ui/balloon_help_wnd.h"
+#include "gui/ui/screen_area.h"
 #include "gui/ui/wx_text.h"
 #include "platform/wx/native_window.h"
 
 namespace vk {
 namespace {
-
-ScreenRect ScreenRectOf(const wxRect& r) {
-    return {r.GetLeft(), r.GetTop(), r.GetRight() + 1, r.GetBottom() + 1};
-}
-
-// The display a lookup names, or the first one when it found none.
-unsigned DisplayNumber(int found) {
-    return found == wxNOT_FOUND ? 0u : static_cast<unsigned>(found);
-}
 
 // Control and command numbers of the dialog and its item menu.
 enum : int {
@@ -164,7 +156,7 @@ void CQuickAccessDlg::MakeControls() {
 
 void CQuickAccessDlg::PlaceBeside(const std::optional<ScreenRect>& dock) {
     const wxPoint probe = dock ? wxPoint(dock->left, dock->top) : wxGetMousePosition();
-    const wxDisplay display(DisplayNumber(wxDisplay::GetFromPoint(probe)));
+    const wxDisplay display = DisplayOrFirst(wxDisplay::GetFromPoint(probe));
     const ScreenPoint at =
         PlaceQuickAccessBeside(dock, ScreenRectOf(display.GetGeometry()),
                                ScreenRectOf(display.GetClientArea()), kWidth, kHeight);
@@ -172,7 +164,7 @@ void CQuickAccessDlg::PlaceBeside(const std::optional<ScreenRect>& dock) {
 }
 
 void CQuickAccessDlg::KeepInSight(wxWindow& window) const {
-    const wxDisplay display(DisplayNumber(wxDisplay::GetFromWindow(this)));
+    const wxDisplay display = DisplayOrFirst(wxDisplay::GetFromWindow(this));
     const wxSize size = window.GetSize();
     const ScreenPoint at = PlaceBesideQuickAccess(
         ScreenRectOf(GetScreenRect()), ScreenRectOf(display.GetClientArea()), size.x, size.y);

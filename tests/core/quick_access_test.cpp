@@ -176,6 +176,12 @@ TEST(Balloon, PointsAtItsAnchorFromInsideTheWorkArea) {
         EXPECT_GE(p.x, kBalloonMargin);
         EXPECT_LE(p.x, l.window.Width() - kBalloonMargin);
     }
+    // Notes taller than the screen: as many lines as leave the whole balloon on it.
+    const int lines = BalloonLinesThatFit(16, 14, work);
+    EXPECT_LE(LayOutBalloon({{16, 16}, {}, {40, 16}, {300, lines * 14}}, {500, 400}, work)
+                  .window.Height(),
+              work.Height());
+    EXPECT_EQ(BalloonLinesThatFit(16, 14, ScreenRect{0, 0, 100, 50}), 1);
 }
 
 TEST(Balloon, CloseEventsFollowTheOptions) {
