@@ -25,16 +25,35 @@ class Wrapper : public wxTextWrapper {
   public:
     wxString Wrap(wxWindow* win, const wxString& text, int width) {
         result_.clear();
+        win_ = win;
+        width_ = width;
         wxTextWrapper::Wrap(win, text, width);
         return result_;
     }
 
   protected:
-    void OnOutputLine(const wxString& line) override { result_ += line; }
+    // A word wider than that (a long web address, say) is broken where the width ends: it
+    // would make the balloon wider than the screen.
+    void OnOutputLine(const wxString& line) override {
+        wxClientDC dc(win_);
+        dc.SetFont(win_->GetFont());
+        wxString rest = line;
+        wxArrayInt extents;
+        while (!rest.empty() && dc.GetPartialTextExtents(rest, extents) &&
+               extents.back() > width_) {
+            std::size_t fits = 1;
+            while (fits < extents.size() && extents[fits] <= width_) ++fits;
+            result_ += rest.Left(fits) + '\n';
+            rest = rest.Mid(fits);
+        }
+        result_ += rest;
+    }
     void OnNewLine() override { result_ += '\n'; }
 
   private:
     wxString result_;
+    wxWindow* win_ = nullptr;
+    int width_ = 0;
 };
 
 wxFont TitleFont() {

@@ -149,8 +149,9 @@ TEST(BalloonHelp, PointsAtTheAnchorAndClosesOnItsEvents) {
     bool gone = false;
     CBalloonHelpWnd* balloon =
         CBalloonHelpWnd::Launch(owner, "Notes",
-                                "A note long enough to be broken into lines "
-                                "at the word breaks of its text, so that it wraps.",
+                                "A note long enough to be broken into lines at the word "
+                                "breaks of its text, and a word longer than a line: " +
+                                    std::string(300, 'w'),
                                 wxPoint(300, 200), wxBitmap(16, 16), balloon::kNotesOptions);
     balloon->Bind(wxEVT_DESTROY, [&](wxWindowDestroyEvent& e) {
         gone = e.GetEventObject() == balloon || gone;
@@ -161,6 +162,7 @@ TEST(BalloonHelp, PointsAtTheAnchorAndClosesOnItsEvents) {
     EXPECT_EQ(wxPoint(l.window.left + l.tail[1].x, l.window.top + l.tail[1].y), wxPoint(300, 200));
     EXPECT_EQ(balloon->GetRect(),
               wxRect(l.window.left, l.window.top, l.window.Width(), l.window.Height()));
+    EXPECT_LE(l.window.Width(), balloon->FromDIP(320) + 2 * kBalloonMargin);
 
     // A key press leaves it open; a click anywhere in the program closes it.
     wxKeyEvent key(wxEVT_KEY_DOWN);
