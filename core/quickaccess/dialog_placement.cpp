@@ -39,4 +39,20 @@ ScreenPoint PlaceQuickAccessBeside(const std::optional<ScreenRect>& dock, const 
     return at;
 }
 
+ScreenPoint PlaceBesideQuickAccess(const ScreenRect& dialog, const ScreenRect& workArea, int width,
+                                   int height) {
+    const auto inside = [&](ScreenPoint at) {
+        at.x = std::max(workArea.left, std::min(at.x, workArea.right - width));
+        at.y = std::max(workArea.top, std::min(at.y, workArea.bottom - height));
+        return at;
+    };
+    const int left = dialog.left - workArea.left;
+    const int right = workArea.right - dialog.right;
+    const int above = dialog.top - workArea.top;
+    const int below = workArea.bottom - dialog.bottom;
+    const ScreenPoint beside{left >= right ? dialog.left - width : dialog.right, dialog.top};
+    if (std::max(left, right) >= width || std::max(above, below) < height) return inside(beside);
+    return inside({dialog.right - width, below >= above ? dialog.bottom : dialog.top - height});
+}
+
 }  // namespace vk

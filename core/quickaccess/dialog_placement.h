@@ -38,4 +38,10 @@ ScreenPoint PlaceQuickAccess(TaskbarEdge edge, const ScreenRect& taskbar,
 ScreenPoint PlaceQuickAccessBeside(const std::optional<ScreenRect>& dock, const ScreenRect& screen,
                                    const ScreenRect& workArea, int width, int height);
 
+// Where a window of `width` x `height` opened over the quick-access dialog `dialog` goes, so
+// that the dialog and what the window does to it stay in sight: beside it on the side with
+// more room, level with its top; else above or below it; always inside the work area.
+ScreenPoint PlaceBesideQuickAccess(const ScreenRect& dialog, const ScreenRect& workArea, int width,
+                                   int height);
+
 }  // namespace vk

@@ -24,7 +24,10 @@ bool CClipboardClearer::CheckClipboard(std::uint32_t clearSeconds) {
     if (!IsPending()) return false;
     const std::uint64_t now = clock_.TickMs();
     const std::uint64_t elapsed = now > copiedAt_ ? now - copiedAt_ : 0;
-    if (elapsed < std::uint64_t{clearSeconds} * 1000) return false;
+    // 0 seconds would take the text away before it can be pasted: the clipboard timer runs
+    // every 30 seconds when the setting is 0, and that is the delay the user gets.
+    const std::uint64_t delay = clearSeconds == 0 ? kZeroClearSecondsDelay : clearSeconds;
+    if (elapsed < delay * 1000) return false;
     return ClearNow();
 }
 

@@ -29,7 +29,9 @@ class CClipboardClearer {
     // The timer's check: once `clearSeconds` have passed since the copy, empties the
     // clipboard and the primary selection wherever they still start with the remembered
     // text, then forgets that text either way. Returns true when something was emptied.
+    // A `clearSeconds` of 0 waits kZeroClearSecondsDelay.
     bool CheckClipboard(std::uint32_t clearSeconds);
+    static constexpr std::uint32_t kZeroClearSecondsDelay = 30;
     // The same at once, whatever the time: when the program ends with a copy pending.
     bool ClearNow();
 

@@ -49,6 +49,12 @@ BalloonLayout LayOutBalloon(const BalloonContent& c, ScreenPoint anchor,
     return l;
 }
 
+int BalloonLinesThatFit(int headerHeight, int lineHeight, const ScreenRect& workArea) {
+    // The window is the header and the content plus three margins and the tail.
+    const int room = workArea.Height() - headerHeight - 3 * kBalloonMargin - kBalloonTailHeight;
+    return std::max(1, room / std::max(1, lineHeight));
+}
+
 namespace {
 
 std::uint32_t BitOf(BalloonEvent event) {

@@ -65,6 +65,10 @@ inline constexpr int kBalloonCornerDiameter = 24;
 BalloonLayout LayOutBalloon(const BalloonContent& content, ScreenPoint anchor,
                             const ScreenRect& workArea);
 
+// How many lines of content, each `lineHeight` tall, a balloon whose header (icon, title,
+// close button) is `headerHeight` tall can show inside `workArea`; at least one.
+int BalloonLinesThatFit(int headerHeight, int lineHeight, const ScreenRect& workArea);
+
 enum class BalloonEvent {
     kLeftDown,
     kLeftUp,

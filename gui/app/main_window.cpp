@@ -1,5 +1,7 @@
 #include "gui/app/main_window.h"
 
+#include <utility>
+
 #include <wx/display.h>
 #include <wx/menu.h>
 
@@ -163,8 +165,17 @@ void CMainWindow::ScheduleFirstLoad() {
         editor_->RunFirstLoad();
         RefreshState();
         context_.rebuildQuickAccess();
+        firstLoadRan_ = true;
+        for (auto& action : std::exchange(afterFirstLoad_, {})) action();
         ShowStartupTip(*this, context_);
     });
+}
+
+void CMainWindow::WhenLoaded(std::function<void()> action) {
+    if (firstLoadRan_)
+        action();
+    else
+        afterFirstLoad_.push_back(std::move(action));
 }
 
 bool CMainWindow::PrepareToClose(bool allowCancel) {

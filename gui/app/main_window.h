@@ -1,7 +1,9 @@
 #pragma once
 #include <wx/frame.h>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/app/main_window_rules.h"
 #include "gui/app/command_table.h"
@@ -37,6 +39,9 @@ class CMainWindow : public wxFrame {
     void UpdateClipboardTimer();
     // Runs the first load once the window is on screen.
     void ScheduleFirstLoad();
+    // Runs `action` once the editor holds the file: at once, or right after the first load
+    // (a jump to a record asked for as the window opens would otherwise be lost).
+    void WhenLoaded(std::function<void()> action);
 
     // "E&xit" from the menu or the tray, and the hand-over from a second copy: asks about
     // unsaved changes (with Cancel unless `allowCancel` is false), then ends the program.
@@ -67,6 +72,8 @@ class CMainWindow : public wxFrame {
     std::unique_ptr<CMainToolbar> toolbar_;
     bool exitRequested_ = false;
     bool firstLoadDone_ = false;
+    bool firstLoadRan_ = false;
+    std::vector<std::function<void()>> afterFirstLoad_;
 };
 
 }  // namespace vk

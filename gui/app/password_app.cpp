@@ -239,7 +239,10 @@ bool CPasswordApp::LoadForQuickAccess() {
 }
 
 void CPasswordApp::JumpToRecord(int folder, int record, int slot) {
-    if (mainWindow_) mainWindow_->Editor()->JumpToRecord(folder, record, slot);
+    if (!mainWindow_) return;
+    CMainWindow* window = mainWindow_;
+    window->WhenLoaded(
+        [window, folder, record, slot] { window->Editor()->JumpToRecord(folder, record, slot); });
 }
 
 void CPasswordApp::UpdateClipboardTimer() {

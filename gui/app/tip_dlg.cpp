@@ -1,9 +1,13 @@
 #include "gui/app/tip_dlg.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/html/htmlcell.h>
 #include <wx/html/htmlwin.h>
 #include <wx/panel.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
@@ -11,6 +15,7 @@
 #include "core/settings/profile_file.h"
 #include "core/ui/component_texts.h"
 #include "core/ui/rich_text.h"
+#include "core/ui/tips.h"
 #include "gui/ui/component_art.h"
 
 namespace vk {
@@ -39,6 +44,20 @@ std::string EscapeHtml(const std::string& text) {
         }
     }
     return out;
+}
+
+// The height the tallest tip needs at the view's width, so that every tip shows whole: a
+// scroll bar would hide its last lines from anyone who does not think of scrolling.
+int TallestTipHeight(wxHtmlWindow* view, int width) {
+    int tallest = 0;
+    for (const std::string& tip : TipTexts()) {
+        view->SetPage(wxString::FromUTF8(TipAsHtml(tip)));
+        wxHtmlContainerCell* cell = view->GetInternalRepresentation();
+        // Laid out as narrow as with a scroll bar, so that the tip fits in either case.
+        cell->Layout(width - wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, view));
+        tallest = std::max(tallest, cell->GetHeight());
+    }
+    return tallest;
 }
 
 }  // namespace
@@ -108,6 +127,9 @@ wxWindow* CTipDialog::MakeTipArea() {
                              wxHW_SCROLLBAR_AUTO | wxBORDER_NONE);
     view_->SetBackgroundColour(*wxWHITE);
     view_->SetStandardFonts(kTipPointSize, "Sans", "Monospace");
+    const int width = view_->GetClientSize().GetWidth();
+    view_->SetMinSize(wxSize(
+        width, std::max(view_->GetClientSize().GetHeight(), TallestTipHeight(view_, width))));
     auto* column = new wxBoxSizer(wxVERTICAL);
     column->Add(head, 0, wxALL, Gap());
     column->Add(view_, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, Gap());

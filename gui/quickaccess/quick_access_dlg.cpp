@@ -18,6 +18,7 @@
 #include "gui/quickaccess/quick_access_tree_ctrl.h"
 #include "gui/ui/artwork.h"
 #include "gui/ui/balloon_help_wnd.h"
+#include "gui/ui/screen_area.h"
 #include "gui/ui/wx_text.h"
 #include "platform/wx/native_window.h"
 
@@ -155,13 +156,19 @@ void CQuickAccessDlg::MakeControls() {
 
 void CQuickAccessDlg::PlaceBeside(const std::optional<ScreenRect>& dock) {
     const wxPoint probe = dock ? wxPoint(dock->left, dock->top) : wxGetMousePosition();
-    const int index = wxDisplay::GetFromPoint(probe);
-    const wxDisplay display(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index));
-    const wxRect s = display.GetGeometry(), w = display.GetClientArea();
-    const ScreenPoint at = PlaceQuickAccessBeside(
-        dock, {s.GetLeft(), s.GetTop(), s.GetRight() + 1, s.GetBottom() + 1},
-        {w.GetLeft(), w.GetTop(), w.GetRight() + 1, w.GetBottom() + 1}, kWidth, kHeight);
+    const wxDisplay display = DisplayOrFirst(wxDisplay::GetFromPoint(probe));
+    const ScreenPoint at =
+        PlaceQuickAccessBeside(dock, ScreenRectOf(display.GetGeometry()),
+                               ScreenRectOf(display.GetClientArea()), kWidth, kHeight);
     Move(at.x, at.y);
+}
+
+void CQuickAccessDlg::KeepInSight(wxWindow& window) const {
+    const wxDisplay display = DisplayOrFirst(wxDisplay::GetFromWindow(this));
+    const wxSize size = window.GetSize();
+    const ScreenPoint at = PlaceBesideQuickAccess(
+        ScreenRectOf(GetScreenRect()), ScreenRectOf(display.GetClientArea()), size.x, size.y);
+    window.Move(at.x, at.y);
 }
 
 void CQuickAccessDlg::ShowInFront() {
@@ -182,6 +189,8 @@ void CQuickAccessDlg::ShowInFront() {
 void CQuickAccessDlg::HideDialog() {
     dialogShown_ = false;
     hideCheck_.Stop();
+    // The notes go with the dialog: they must not stay on screen once it is out of sight.
+    if (notes_) notes_->Close();
     Hide();
 }
 
@@ -325,6 +334,7 @@ void CQuickAccessDlg::Search() {
         CSearchDlg search(this, SearchMode::kQuickAccess, context_.store.itemHistory,
                           context_.settings.searchOptions);
         search.findNext = [this](const std::string& text) { SearchNext(text); };
+        KeepInSight(search);
         search.ShowModal();
     }
     searching_ = false;
@@ -433,9 +443,11 @@ void CQuickAccessDlg::OnActivate(wxActivateEvent& event) {
 }
 
 void CQuickAccessDlg::HideIfDeactivated() {
-    const bool notesShown = notes_ && notes_->IsShown();
+    // A window manager that hands the activation to the notes balloon has not taken it away
+    // from the dialog; another program that takes it has.
+    const bool notesActive = notes_ && notes_->IsShown() && notes_->IsActive();
     if (IsActive() || context_.settings.pinTrayDlg || busy_ || holdOpen_ > 0 ||
-        services_.trayMenuOpen() || !dialogShown_ || notesShown)
+        services_.trayMenuOpen() || !dialogShown_ || notesActive)
         return;
     HideDialog();
 }

@@ -82,6 +82,9 @@ class CQuickAccessDlg : public CDialogBase {
     void RunMenuCommand(int id);
 
   private:
+    // Moves a window opened over the dialog (the search) beside it, so that the items it
+    // finds stay in sight.
+    void KeepInSight(wxWindow& window) const;
     void MakeControls();
     void ApplyPinImage();
     std::string SelectedValue() const;

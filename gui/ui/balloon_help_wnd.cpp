@@ -1,13 +1,16 @@
 #include "gui/ui/balloon_help_wnd.h"
 
+#include <wx/arrstr.h>
 #include <wx/dcbuffer.h>
 #include <wx/display.h>
 #include <wx/graphics.h>
 #include <wx/settings.h>
 #include <wx/textwrapper.h>
 
+#include <algorithm>
 #include <memory>
 
+#include "gui/ui/screen_area.h"
 #include "gui/ui/wx_text.h"
 
 namespace vk {
@@ -22,16 +25,35 @@ class Wrapper : public wxTextWrapper {
   public:
     wxString Wrap(wxWindow* win, const wxString& text, int width) {
         result_.clear();
+        win_ = win;
+        width_ = width;
         wxTextWrapper::Wrap(win, text, width);
         return result_;
     }
 
   protected:
-    void OnOutputLine(const wxString& line) override { result_ += line; }
+    // A word wider than that (a long web address, say) is broken where the width ends: it
+    // would make the balloon wider than the screen.
+    void OnOutputLine(const wxString& line) override {
+        wxClientDC dc(win_);
+        dc.SetFont(win_->GetFont());
+        wxString rest = line;
+        wxArrayInt extents;
+        while (!rest.empty() && dc.GetPartialTextExtents(rest, extents) &&
+               extents.back() > width_) {
+            std::size_t fits = 1;
+            while (fits < extents.size() && extents[fits] <= width_) ++fits;
+            result_ += rest.Left(fits) + '\n';
+            rest = rest.Mid(fits);
+        }
+        result_ += rest;
+    }
     void OnNewLine() override { result_ += '\n'; }
 
   private:
     wxString result_;
+    wxWindow* win_ = nullptr;
+    int width_ = 0;
 };
 
 wxFont TitleFont() {
@@ -99,7 +121,7 @@ CBalloonHelpWnd::CBalloonHelpWnd(wxWindow* owner, const std::string& title,
       openedAt_(wxGetMousePosition()) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
-    content_ = Wrapper().Wrap(this, ToWx(content), FromDIP(kMaxContentWidth));
+    content_ = LinesThatFit(Wrapper().Wrap(this, ToWx(content), FromDIP(kMaxContentWidth)));
     Place();
     Bind(wxEVT_PAINT, &CBalloonHelpWnd::OnPaint, this);
     Bind(
@@ -121,18 +143,28 @@ CBalloonHelpWnd::~CBalloonHelpWnd() {
     timer_.Stop();
 }
 
+wxString CBalloonHelpWnd::LinesThatFit(const wxString& wrapped) {
+    // Notes taller than the screen keep the lines that fit and end in an ellipsis: the
+    // balloon is a glance, the editor shows them whole.
+    wxArrayString lines = wxSplit(wrapped, '\n', '\0');
+    const int header =
+        std::max(icon_.IsOk() ? icon_.GetHeight() : 0, Measure(this, title_, TitleFont()).height);
+    const int lineHeight = Measure(this, "Ag", GetFont()).height;
+    const auto fit = static_cast<std::size_t>(
+        BalloonLinesThatFit(header, lineHeight, ScreenRectOf(WorkAreaAt(anchor_))));
+    if (lines.size() <= fit) return wrapped;
+    lines.resize(fit);
+    lines.back() = wxString::FromUTF8("\xE2\x80\xA6");
+    return wxJoin(lines, '\n', '\0');
+}
+
 void CBalloonHelpWnd::Place() {
     BalloonContent c;
     if (icon_.IsOk()) c.icon = {icon_.GetWidth(), icon_.GetHeight()};
     if (options_ & balloon::kShowCloseButton) c.closeButton = {FromDIP(12), FromDIP(12)};
     c.title = Measure(this, title_, TitleFont());
     c.content = Measure(this, content_, GetFont());
-    int display = wxDisplay::GetFromPoint(anchor_);
-    const wxRect area =
-        wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea();
-    layout_ =
-        LayOutBalloon(c, {anchor_.x, anchor_.y},
-                      {area.GetLeft(), area.GetTop(), area.GetRight() + 1, area.GetBottom() + 1});
+    layout_ = LayOutBalloon(c, {anchor_.x, anchor_.y}, ScreenRectOf(WorkAreaAt(anchor_)));
     SetSize(layout_.window.left, layout_.window.top, layout_.window.Width(),
             layout_.window.Height());
     wxGraphicsPath shape = wxGraphicsRenderer::GetDefaultRenderer()->CreatePath();

@@ -38,6 +38,7 @@ class CBalloonHelpWnd : public wxFrame, public wxEventFilter {
     CBalloonHelpWnd(wxWindow* owner, const std::string& title, const std::string& content,
                     const wxPoint& anchor, const wxBitmap& icon, std::uint32_t options,
                     int timeoutMs);
+    wxString LinesThatFit(const wxString& wrapped);
     void Place();
     void OnPaint(wxPaintEvent& event);
     void React(BalloonAction action);

@@ -1,5 +1,6 @@
 #include "gui/ui/help_book.h"
 
+#include <wx/dialog.h>
 #include <wx/filesys.h>
 #include <wx/fs_arc.h>
 #include <wx/fs_mem.h>
@@ -10,6 +11,7 @@
 #include <wx/log.h>
 
 #include "gui/ui/help_book_data.h"
+#include "platform/wx/native_window.h"
 
 namespace vk {
 namespace {
@@ -33,19 +35,37 @@ class CHelpController : public wxHtmlHelpController {
   public:
     CHelpController() : wxHtmlHelpController(wxHF_DEFAULT_STYLE | wxHF_FRAME) {}
 
+    // The modal dialog help is asked from, or null: the window keeps above it. A window
+    // manager keeps a dialog without an owner (the password prompt from the tray, say) above
+    // all of the program's other windows, and the help would open out of reach underneath.
+    void SetOwner(wxWindow* owner) { owner_ = owner; }
+
   protected:
     wxWindow* CreateHelpWindow() override {
         const bool fresh = GetFrame() == nullptr;
         wxWindow* window = wxHtmlHelpController::CreateHelpWindow();
+        // Before the page shows: over a modal dialog, showing it runs until the help closes.
+        KeepAboveOwner(GetFrame(), owner_);
         if (wxFrame* frame = GetFrame(); fresh && frame) {
             // Once it is on screen: the controller places a new window where the last one was.
             frame->CallAfter([frame] {
                 frame->SetSize(frame->FromDIP(wxSize(760, 540)));
                 frame->CentreOnScreen();
             });
+            // Esc closes the help as it closes a dialog, and gives the keys back to the window
+            // it was asked from.
+            frame->Bind(wxEVT_CHAR_HOOK, [frame](wxKeyEvent& event) {
+                if (event.GetKeyCode() == WXK_ESCAPE && !event.HasAnyModifiers())
+                    frame->Close(true);
+                else
+                    event.Skip();
+            });
         }
         return window;
     }
+
+  private:
+    wxWindow* owner_ = nullptr;
 };
 
 std::unique_ptr<CHelpBook>& AppHelpHolder() {
@@ -79,6 +99,10 @@ bool CHelpBook::Show(int topic) {
         bookLoaded_ = controller_->AddBook(wxString(kBookPath));
         if (!bookLoaded_) return false;
     }
+    wxWindow* focus = wxWindow::FindFocus();
+    auto* asking = focus ? dynamic_cast<wxDialog*>(wxGetTopLevelParent(focus)) : nullptr;
+    static_cast<CHelpController*>(controller_.get())
+        ->SetOwner(asking && asking->IsModal() ? asking : nullptr);
     return controller_->Display(wxString::FromUTF8(HelpPageOfTopic(topic)));
 }
 

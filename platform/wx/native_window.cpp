@@ -21,4 +21,17 @@ std::uint64_t NativeWindowId(wxWindow* window) {
     return 0;
 }
 
+void KeepAboveOwner(wxWindow* window, wxWindow* owner) {
+#ifdef __WXGTK__
+    GtkWidget* widget = window ? window->GetHandle() : nullptr;
+    if (!widget || !GTK_IS_WINDOW(widget)) return;
+    GtkWidget* above = owner ? owner->GetHandle() : nullptr;
+    gtk_window_set_transient_for(GTK_WINDOW(widget),
+                                 above && GTK_IS_WINDOW(above) ? GTK_WINDOW(above) : nullptr);
+#else
+    (void)window;
+    (void)owner;
+#endif
+}
+
 }  // namespace vk

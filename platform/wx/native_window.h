@@ -9,4 +9,8 @@ namespace vk {
 // 0 where the window is not (yet) an X11 window.
 std::uint64_t NativeWindowId(wxWindow* window);
 
+// Keeps the top-level `window` above `owner`, the way the window manager keeps a dialog above
+// the window it belongs to; a null owner lets it go.
+void KeepAboveOwner(wxWindow* window, wxWindow* owner);
+
 }  // namespace vk

@@ -137,6 +137,23 @@ TEST(QuickAccessPlacement, BesideTheTaskbarOnEachEdge) {
               (ScreenPoint{1079, 775}));
 }
 
+TEST(QuickAccessPlacement, WindowsOpenedOverTheDialogLeaveItInSight) {
+    const ScreenRect work{0, 24, 1280, 1024};
+    struct Case {
+        ScreenRect dialog;
+        int width, height;
+        ScreenPoint at;
+    };
+    const Case cases[] = {
+        {{1079, 24, 1280, 273}, 290, 200, {789, 24}},  // left of it, under the top panel
+        {{0, 775, 201, 1024}, 290, 300, {201, 724}},   // right of it, pulled up into the area
+        {{0, 24, 201, 273}, 1200, 200, {0, 273}},      // too wide for a side: below it
+        {{0, 500, 201, 749}, 1200, 600, {80, 424}},    // nowhere without overlap: beside, inside
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PlaceBesideQuickAccess(c.dialog, work, c.width, c.height), c.at);
+}
+
 TEST(Balloon, PointsAtItsAnchorFromInsideTheWorkArea) {
     const ScreenRect work{0, 0, 1000, 800};
     const BalloonContent content{{16, 16}, {}, {40, 14}, {100, 30}};
@@ -159,6 +176,12 @@ TEST(Balloon, PointsAtItsAnchorFromInsideTheWorkArea) {
         EXPECT_GE(p.x, kBalloonMargin);
         EXPECT_LE(p.x, l.window.Width() - kBalloonMargin);
     }
+    // Notes taller than the screen: as many lines as leave the whole balloon on it.
+    const int lines = BalloonLinesThatFit(16, 14, work);
+    EXPECT_LE(LayOutBalloon({{16, 16}, {}, {40, 16}, {300, lines * 14}}, {500, 400}, work)
+                  .window.Height(),
+              work.Height());
+    EXPECT_EQ(BalloonLinesThatFit(16, 14, ScreenRect{0, 0, 100, 50}), 1);
 }
 
 TEST(Balloon, CloseEventsFollowTheOptions) {

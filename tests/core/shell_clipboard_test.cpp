@@ -39,10 +39,14 @@ TEST_F(ClipboardClearing, ClearsOurTextOnlyAfterTheDelay) {
     EXPECT_TRUE(clipboard.holdsText);
     EXPECT_TRUE(prompt.messages.empty());
 
-    // Zero seconds clear at the next tick. Windows-1252 text from an old file lands on the
-    // clipboard as UTF-8 and is still ours.
+    // Zero seconds leave the text as long as the 30-second tick would, not a moment: it can
+    // still be pasted. Windows-1252 text from an old file lands on the clipboard as UTF-8 and
+    // is still ours.
     clearer.CopyText("caf\xE9", prompt);
     EXPECT_EQ(clipboard.text, "caf\xC3\xA9");
+    clock.now += 29999;
+    EXPECT_FALSE(clearer.CheckClipboard(0));
+    clock.now += 1;
     EXPECT_TRUE(clearer.CheckClipboard(0));
     EXPECT_FALSE(clipboard.holdsText);
 }
@@ -127,7 +131,8 @@ TEST_F(ClipboardClearing, FailuresAreReportedAndForgetNothingTheyShouldNot) {
     // An empty clipboard after our copy: nothing to clear, nothing pending.
     clearer.CopyText("fourth", prompt);
     clipboard.Clear();
-    EXPECT_FALSE(clearer.CheckClipboard(0));
+    clock.now += 30000;
+    EXPECT_FALSE(clearer.CheckClipboard(30));
     EXPECT_FALSE(clearer.IsPending());
 }
 

@@ -5,6 +5,8 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/frame.h>
+#include <wx/html/htmlcell.h>
+#include <wx/html/htmlwin.h>
 #include <wx/msgdlg.h>
 
 #include <cerrno>
@@ -54,8 +56,9 @@ TEST(HelpBook, EveryTopicOpensItsPageInTheHelpWindow) {
         EXPECT_TRUE(book.Window()->GetTitle().StartsWith("Vaultkeep Help: "));
     }
     EXPECT_EQ(book.Window()->GetTitle(), "Vaultkeep Help: What the master password protects");
-    book.Close();
+    PressKey(book.Window(), WXK_ESCAPE);  // Esc closes the help as it closes a dialog
     wxTheApp->ProcessIdle();
+    EXPECT_EQ(book.Window(), nullptr);
 }
 
 TEST(HelpBook, F1ShowsTheOpenDialogsTopicThenTheOneUnderIt) {
@@ -157,6 +160,14 @@ TEST_F(TipTest, DamagedPositionsStartAtTheFirstTipWhoseWordsKeepTheirStyles) {
     // The tip's words reach the view with their styles.
     EXPECT_NE(TipAsHtml(TipTexts()[1]).find("<b>military-strength </b>"), std::string::npos);
     EXPECT_NE(TipAsHtml("a < b & c\\par d").find("a &lt; b &amp; c<br>d"), std::string::npos);
+}
+
+TEST_F(TipTest, EveryTipShowsWholeWithoutScrolling) {
+    CTipDialog tip(nullptr, profile);
+    for (std::size_t i = 0; i < TipTexts().size(); ++i, tip.NextTip()) {
+        const wxHtmlWindow* view = tip.TipView();
+        EXPECT_LE(view->GetInternalRepresentation()->GetHeight(), view->GetClientSize().y) << i;
+    }
 }
 
 TEST(HyperLink, ColoursFollowThePointerAndAFailureSaysWhy) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <wx/menu.h>
 
+#include <memory>
+
 #include "core/quickaccess/paste_to_application.h"
 #include "core/quickaccess/quick_access_messages.h"
 #include "gui/quickaccess/quick_access_dlg.h"
@@ -87,9 +89,17 @@ TEST_F(QuickAccessDialog, KeysPasteCopyAndCloseWithTheTreeInFocus) {
     Key(WXK_RETURN);
     EXPECT_EQ(prompt.messages, std::vector<std::string>{msg::kNotActivated});
 
+    // The notes go with the dialog.
+    Select("Mail");
+    dialog->DisplayNotes();
+    auto notesGone = std::make_shared<bool>(false);
+    for (wxWindow* w : wxTopLevelWindows)
+        if (auto* notes = dynamic_cast<CBalloonHelpWnd*>(w))
+            notes->Bind(wxEVT_DESTROY, [notesGone](wxWindowDestroyEvent&) { *notesGone = true; });
     Key(WXK_ESCAPE);
     EXPECT_FALSE(dialog->IsShown());
     EXPECT_FALSE(dialog->DialogShown());
+    EXPECT_TRUE(test::Until([&] { return *notesGone; }));
 }
 
 TEST_F(QuickAccessDialog, MenuSearchRefreshAndHiding) {
@@ -139,8 +149,9 @@ TEST(BalloonHelp, PointsAtTheAnchorAndClosesOnItsEvents) {
     bool gone = false;
     CBalloonHelpWnd* balloon =
         CBalloonHelpWnd::Launch(owner, "Notes",
-                                "A note long enough to be broken into lines "
-                                "at the word breaks of its text, so that it wraps.",
+                                "A note long enough to be broken into lines at the word "
+                                "breaks of its text, and a word longer than a line: " +
+                                    std::string(300, 'w'),
                                 wxPoint(300, 200), wxBitmap(16, 16), balloon::kNotesOptions);
     balloon->Bind(wxEVT_DESTROY, [&](wxWindowDestroyEvent& e) {
         gone = e.GetEventObject() == balloon || gone;
@@ -151,6 +162,7 @@ TEST(BalloonHelp, PointsAtTheAnchorAndClosesOnItsEvents) {
     EXPECT_EQ(wxPoint(l.window.left + l.tail[1].x, l.window.top + l.tail[1].y), wxPoint(300, 200));
     EXPECT_EQ(balloon->GetRect(),
               wxRect(l.window.left, l.window.top, l.window.Width(), l.window.Height()));
+    EXPECT_LE(l.window.Width(), balloon->FromDIP(320) + 2 * kBalloonMargin);
 
     // A key press leaves it open; a click anywhere in the program closes it.
     wxKeyEvent key(wxEVT_KEY_DOWN);

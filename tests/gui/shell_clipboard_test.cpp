@@ -41,12 +41,12 @@ TEST(ShellClipboard, ClearerLeavesTheUsersTextOnTheRealClipboard) {
     test::ScriptedPrompt prompt;
     CClipboardClearer clearer(clipboard, clock);
     ASSERT_TRUE(clearer.CopyText(std::string(100, 'k'), prompt));
-    EXPECT_TRUE(clearer.CheckClipboard(0));
+    EXPECT_TRUE(clearer.ClearNow());
     EXPECT_EQ(ReadFromAnotherProgram().rfind("text:k", 0), std::string::npos);
 
     ASSERT_TRUE(clearer.CopyText("secret", prompt));
     ASSERT_TRUE(clipboard.SetText("the user's own text"));
-    EXPECT_FALSE(clearer.CheckClipboard(0));
+    EXPECT_FALSE(clearer.ClearNow());
     EXPECT_EQ(ReadFromAnotherProgram(), "text:the user's own text");
     EXPECT_TRUE(prompt.messages.empty());
     clipboard.Clear();
