@@ -82,7 +82,7 @@ void AddClipCommands(CommandTable& table) {
         });
     clip->add_option("FILE", a->file, "Password file")->required();
     clip->add_option("FOLDER", a->folder, "Folder path, with '~' between the levels")->required();
-    clip->add_option("INDEX", a->index, "Record index within the folder, from 0")->required();
+    AddRecordIndex(clip, a->index);
     clip->add_option("--field", a->field, "The field to copy (default Password)")
         ->check([](const std::string& name) {
             return FieldFromName(name) ? std::string() : "unknown field \"" + name + "\"";

@@ -1,5 +1,8 @@
 #include "cli/command_table.h"
 
+#include <cerrno>
+#include <cstdlib>
+
 namespace vk::cli {
 
 CLI::App* CommandTable::Add(const std::string& name, const std::string& description,
@@ -31,6 +34,18 @@ int CommandTable::RunChosen() const {
         return status;
     }
     return kUsageError;
+}
+
+CLI::Option* AddRecordIndex(CLI::App* command, long& index) {
+    return command->add_option("INDEX", index, "Record index within the folder, from 0")
+        ->required()
+        ->check([](const std::string& text) {
+            errno = 0;
+            char* end = nullptr;
+            std::strtol(text.c_str(), &end, 10);
+            if (errno == ERANGE) return "no record index can be " + text;
+            return std::string();
+        });
 }
 
 }  // namespace vk::cli

@@ -35,6 +35,10 @@ class CommandTable {
     std::vector<Entry> entries_;
 };
 
+// The positional INDEX of a record within its folder. A number too large for the index is
+// refused as typed, rather than read as the largest one.
+CLI::Option* AddRecordIndex(CLI::App* command, long& index);
+
 // The areas' commands, each defined beside the area's code.
 void AddFileCommands(CommandTable& table);       // info, ls, show
 void AddPasswordCommands(CommandTable& table);   // create, passwd

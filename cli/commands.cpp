@@ -111,7 +111,7 @@ void AddFileCommands(CommandTable& table) {
     });
     show->add_option("FILE", a->file, "Password file")->required();
     show->add_option("FOLDER", a->folder, "Folder path, with '~' between the levels")->required();
-    show->add_option("INDEX", a->index, "Record index within the folder, from 0")->required();
+    AddRecordIndex(show, a->index);
     show->add_flag("--show-protected", a->showProtected, "Show the password instead of *****");
 }
 

@@ -103,7 +103,7 @@ MainMenu BuildMainMenu(const CCommandTable& commands) {
                 case Row::kRecentFiles:
                     FlushSeparator(menu, separator);
                     result.recentFiles = new wxMenu;
-                    menu->AppendSubMenu(result.recentFiles, item.text);
+                    result.recentFilesItem = menu->AppendSubMenu(result.recentFiles, item.text);
                     break;
                 case Row::kSetColumns:
                     if (!commands.Has(cmd::kSetColumnsFirst)) break;

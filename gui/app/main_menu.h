@@ -2,6 +2,7 @@
 #include <vector>
 
 class wxMenu;
+class wxMenuItem;
 class wxMenuBar;
 
 namespace vk {
@@ -13,8 +14,9 @@ class CCommandTable;
 struct MainMenu {
     wxMenuBar* bar = nullptr;
     wxMenu* file = nullptr;
-    wxMenu* recentFiles = nullptr;  // refilled each time a menu opens
-    wxMenu* setColumns = nullptr;   // "Set &columns": categories 1 to 4, named when shown
+    wxMenu* recentFiles = nullptr;          // refilled each time a menu opens
+    wxMenuItem* recentFilesItem = nullptr;  // grayed while the list is empty
+    wxMenu* setColumns = nullptr;           // "Set &columns": categories 1 to 4, named when shown
 };
 
 MainMenu BuildMainMenu(const CCommandTable& commands);

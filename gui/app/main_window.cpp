@@ -122,6 +122,8 @@ void CMainWindow::UpdateMenus() {
         recentMenu->Append(cmd::WxId(cmd::kRecentFirst) + i,
                            ToWx(MenuTextOfName(FileNamePart(recent[static_cast<std::size_t>(i)]))));
     }
+    // An empty submenu would open as a blank box.
+    menu_.recentFilesItem->Enable(recentMenu->GetMenuItemCount() > 0);
 
     // "&Close editor" stands just before the last item while the tray icon is shown.
     wxMenu* file = menu_.file;
