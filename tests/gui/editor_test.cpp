@@ -101,7 +101,6 @@ TEST_F(EditorTest, FieldBoxesKeepTheirBytesAndStoreWhatIsDropped) {
     // The URL box keeps the 64 bytes the file holds, never half a character.
     boxes.TakeDrop(boxes.Url(), wxString::FromUTF8(std::string(63, 'a') + "\xC3\xA9"));
     EXPECT_EQ(CFieldBoxes::TextOf(boxes.Url()), std::string(63, 'a'));
-    EXPECT_TRUE(editor.Button(cmd::kLaunchUrl) != nullptr);
     // The URL is stored when the record is left.
     editor.MoveToCell(1, 0);
     EXPECT_EQ(context.store.folders[0].records[0][kUrl], std::string(63, 'a'));
@@ -134,24 +133,20 @@ TEST_F(EditorTest, SplitterPositionsAreKeptInTheSettings) {
     editor.FolderSplitter()->SetSashPosition(260);
     editor.RecordSplitter()->SetSashPosition(250);
     editor.SaveSplitters();
-    const std::string stored = storage.values.at("Splitter1");
-    EXPECT_EQ(stored.substr(0, 6), "1,260,");
-    window->Destroy();
-    window = nullptr;
-    wxTheApp->ProcessIdle();
-
-    Open().SetClientSize(900, 600);
-    wxTheApp->ProcessPendingEvents();
+    EXPECT_EQ(storage.values.at("Splitter1").substr(0, 6), "1,260,");
+    auto reopen = [this] {
+        window->Destroy();
+        wxTheApp->ProcessIdle();
+        Open().SetClientSize(900, 600);
+        wxTheApp->ProcessPendingEvents();
+    };
+    reopen();
     EXPECT_EQ(Editor().FolderSplitter()->GetSashPosition(), 260);
     EXPECT_EQ(Editor().RecordSplitter()->GetSashPosition(), 250);
 
     // A rectangle without width leaves the bars where they start.
-    window->Destroy();
-    window = nullptr;
-    wxTheApp->ProcessIdle();
     storage.values["Splitter1"] = "1,300,500,300";
-    Open().SetClientSize(900, 600);
-    wxTheApp->ProcessPendingEvents();
+    reopen();
     EXPECT_NE(Editor().FolderSplitter()->GetSashPosition(), 300);
 }
 
