@@ -13,8 +13,6 @@
 #include "tests/gui/gui_events.h"
 #include "tests/gui/modal_answer.h"
 #include "tests/gui/test_app_context.h"
-#include "tests/support/mem_file_system.h"
-#include "tests/support/scripted_prompt.h"
 #include "tests/support/scripted_random.h"
 
 namespace vk {
@@ -22,7 +20,7 @@ namespace {
 
 using Dlg = CPasswordGeneratorDlg;
 
-class PasswordGeneratorTest : public ::testing::Test {
+class PasswordGeneratorTest : public ::testing::Test, protected test::TestAppContext {
   protected:
     ~PasswordGeneratorTest() override {
         if (dialog) dialog->Destroy();
@@ -38,8 +36,6 @@ class PasswordGeneratorTest : public ::testing::Test {
         test::Click(dialog, id, type);
     }
 
-    test::MemFileSystem fs;
-    test::ScriptedPrompt prompt;
     test::ScriptedRandom random;  // every draw 0: letters are all 'A', words all "Able"
     CProfileFile profile{fs, prompt, "/prog"};
     Dlg* dialog = nullptr;
@@ -117,19 +113,17 @@ TEST_F(PasswordGeneratorTest, QuoteRuleEnablingAndTheClassMessage) {
     EXPECT_FALSE(LoadGeneratorOptions(profile).useLetters);
 }
 
-TEST(PasswordGenerator, ResultGoesToTheCellOrTheClipboard) {
-    test::TestAppContext app;
-    CAppContext& context = app.context;
+TEST_F(PasswordGeneratorTest, ResultGoesToTheCellOrTheClipboard) {
     int answer = wxID_OK;
     test::ModalAnswer hook([&answer](wxDialog*) { return answer; });
 
     const auto cell = RunPasswordGenerator(nullptr, context, GeneratorUse::kCellEditor);
     ASSERT_TRUE(cell);
     EXPECT_EQ(cell->size(), 8u);
-    EXPECT_FALSE(app.clipboard.holdsText);
+    EXPECT_FALSE(clipboard.holdsText);
     const auto copied = RunPasswordGenerator(nullptr, context, GeneratorUse::kClipboard);
     ASSERT_TRUE(copied);
-    EXPECT_EQ(app.clipboard.text, *copied);
+    EXPECT_EQ(clipboard.text, *copied);
     EXPECT_TRUE(context.clipboard.IsPending());  // cleared again after the delay
     answer = wxID_CANCEL;
     EXPECT_FALSE(RunPasswordGenerator(nullptr, context, GeneratorUse::kClipboard));
