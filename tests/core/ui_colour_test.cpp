@@ -1,6 +1,8 @@
 // The skin's colour arithmetic, the group frame's gradient and the bitmap button's looks.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/ui/colour.h"
 #include "core/ui/group_frame.h"
 #include "core/ui/skin_button_look.h"
@@ -69,46 +71,32 @@ TEST(SkinGroupFrame, GradientRunsFromWhiteToBlueAlongTheDiagonals) {
 
 TEST(SkinButton, LookFollowsPointerPressAndState) {
     using B = SkinButtonBitmap;
+    using S = SkinButtonState;
+    using R = SkinButtonBorder;
     struct Case {
-        SkinButtonState state;
+        std::vector<bool S::*> set;
         B bitmap;
-        SkinButtonBorder border;
+        R border;
         bool frame;
     };
-    SkinButtonState hot;
-    hot.hot = true;
-    SkinButtonState pressedFocused;
-    pressedFocused.pressed = pressedFocused.focused = true;
-    SkinButtonState disabled;
-    disabled.disabled = disabled.hot = true;
-    SkinButtonState disabledWithBitmap = disabled;
-    disabledWithBitmap.hasDisabledBitmap = true;
-    SkinButtonState checked;
-    checked.checkStyle = checked.checked = true;
-    SkinButtonState uncheckedHot;
-    uncheckedHot.checkStyle = uncheckedHot.hot = true;
-    SkinButtonState flat;
-    flat.flat = flat.focused = true;
-    SkinButtonState flatHotBordered = flat;
-    flatHotBordered.hot = flatHotBordered.borderWhenFlat = true;
-    SkinButtonState defaultButton;
-    defaultButton.isDefault = true;
     const Case cases[] = {
-        {SkinButtonState{}, B::kNormal, SkinButtonBorder::kRaised, false},
-        {hot, B::kHot, SkinButtonBorder::kRaised, false},
-        {pressedFocused, B::kHot, SkinButtonBorder::kSunken, true},
-        {disabled, B::kNormal, SkinButtonBorder::kRaised, false},
-        {disabledWithBitmap, B::kDisabled, SkinButtonBorder::kRaised, false},
-        {checked, B::kHot, SkinButtonBorder::kSunken, false},
-        {uncheckedHot, B::kNormal, SkinButtonBorder::kRaised, false},
-        {flat, B::kNormal, SkinButtonBorder::kNone, false},
-        {flatHotBordered, B::kHot, SkinButtonBorder::kRaised, false},
-        {defaultButton, B::kNormal, SkinButtonBorder::kRaised, true},
+        {{}, B::kNormal, R::kRaised, false},
+        {{&S::hot}, B::kHot, R::kRaised, false},
+        {{&S::pressed, &S::focused}, B::kHot, R::kSunken, true},
+        {{&S::disabled, &S::hot}, B::kNormal, R::kRaised, false},
+        {{&S::disabled, &S::hot, &S::hasDisabledBitmap}, B::kDisabled, R::kRaised, false},
+        {{&S::checkStyle, &S::checked}, B::kHot, R::kSunken, false},
+        {{&S::checkStyle, &S::hot}, B::kNormal, R::kRaised, false},
+        {{&S::flat, &S::focused}, B::kNormal, R::kNone, false},
+        {{&S::flat, &S::focused, &S::hot, &S::borderWhenFlat}, B::kHot, R::kRaised, false},
+        {{&S::isDefault}, B::kNormal, R::kRaised, true},
     };
     int row = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(row++);
-        const SkinButtonLook look = SkinButtonLookOf(c.state);
+        S state;
+        for (bool S::*flag : c.set) state.*flag = true;
+        const SkinButtonLook look = SkinButtonLookOf(state);
         EXPECT_EQ(look.bitmap, c.bitmap);
         EXPECT_EQ(look.border, c.border);
         EXPECT_EQ(look.blackFrame, c.frame);

@@ -40,10 +40,7 @@ TEST(ToolbarLayout, ButtonTableAndMissingCommands) {
 }
 
 TEST(ToolbarLayout, SavedFormRoundTripsAndDamageGivesAUsableToolbar) {
-    ToolbarLayout layout;
-    layout.iconOption = kLargeIcons;
-    layout.textOption = kSelectiveTextOnRight;
-    layout.entries = {cmd::kSave, 0, cmd::kHelp};
+    const ToolbarLayout layout{kLargeIcons, kSelectiveTextOnRight, {cmd::kSave, 0, cmd::kHelp}};
     const auto bytes = EncodeToolbarLayout(layout);
     EXPECT_EQ(bytes, Block({1, 1, 32778, 0, 9}));
     EXPECT_EQ(DecodeToolbarLayout(bytes), layout);
@@ -53,25 +50,17 @@ TEST(ToolbarLayout, SavedFormRoundTripsAndDamageGivesAUsableToolbar) {
         std::vector<std::uint8_t> bytes;
         std::optional<ToolbarLayout> expected;
     };
-    ToolbarLayout optionsOnly;
-    optionsOnly.entries = {};
-    ToolbarLayout outOfRange;
-    outOfRange.entries = {cmd::kSave};
-    ToolbarLayout tidied;
-    tidied.iconOption = kLargeIcons;
-    tidied.textOption = kShowTextLabels;
-    tidied.entries = {cmd::kSave, 0, cmd::kHelp};
-    ToolbarLayout defaults = DefaultToolbarLayout();
-    const std::vector<std::uint8_t> sevenBytes{0, 0, 0, 0, 2, 0, 0};
     const Case cases[] = {
         {"empty", {}, std::nullopt},
-        {"under 8 bytes", sevenBytes, std::nullopt},
+        {"under 8 bytes", {0, 0, 0, 0, 2, 0, 0}, std::nullopt},
         {"not whole numbers", {0, 0, 0, 0, 2, 0, 0, 0, 9, 0}, std::nullopt},
-        {"options, no buttons", Block({0, 2}), optionsOnly},
-        {"options out of range", Block({7, 0xFFFFFFFF, 32778}), outOfRange},
+        {"options, no buttons", Block({0, 2}), ToolbarLayout{}},
+        {"options out of range", Block({7, 0xFFFFFFFF, 32778}),
+         ToolbarLayout{kSmallIcons, kNoTextLabels, {cmd::kSave}}},
         {"unknown, repeated, separators at the ends and doubled",
-         Block({1, 0, 0, 0, 32778, 32778, 0, 0, 4242, 0xFFFFFFFF, 9, 9, 0}), tidied},
-        {"nothing usable", Block({0, 2, 4242, 0, 77}), defaults},
+         Block({1, 0, 0, 0, 32778, 32778, 0, 0, 4242, 0xFFFFFFFF, 9, 9, 0}),
+         ToolbarLayout{kLargeIcons, kShowTextLabels, {cmd::kSave, 0, cmd::kHelp}}},
+        {"nothing usable", Block({0, 2, 4242, 0, 77}), DefaultToolbarLayout()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -111,9 +100,8 @@ TEST(ToolbarLayout, SettingsKeepTheLayoutAsABinaryValue) {
 TEST(ToolbarCustomization, AddsRemovesMovesAndResets) {
     // Search items is not carried by the program: it is neither listed nor lost.
     auto present = [](int c) { return c != cmd::kSearchItems; };
-    ToolbarLayout start;
-    start.entries = {cmd::kNewFile, cmd::kSearchItems, cmd::kSave};
-    CToolbarCustomization edit(start, present);
+    CToolbarCustomization edit(
+        {kSmallIcons, kNoTextLabels, {cmd::kNewFile, cmd::kSearchItems, cmd::kSave}}, present);
     EXPECT_EQ(edit.Current(), (std::vector<int>{cmd::kNewFile, cmd::kSave}));
     const auto available = edit.Available();
     ASSERT_GE(available.size(), 3u);

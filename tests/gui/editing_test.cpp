@@ -189,29 +189,23 @@ TEST_F(EditingTest, DeleteCutsOrDeletesAndSearchFindsItems) {
     EXPECT_EQ(context.store.folders[2].records.size(), 2u);
 
     // Find next goes through the folders in tree order and cycles; a match in a box selects it.
-    editor.showSearchDialog = [](CSearchDlg& dialog) {
-        dialog.TextBox()->SetValue("a");
-        dialog.FindNext();
-        dialog.FindNext();
+    auto search = [&](const char* text, int times) {
+        editor.showSearchDialog = [text, times](CSearchDlg& dialog) {
+            dialog.TextBox()->SetValue(text);
+            for (int i = 0; i < times; ++i) dialog.FindNext();
+        };
+        ASSERT_TRUE(window->Commands().Execute(cmd::kSearchItems));
     };
-    ASSERT_TRUE(window->Commands().Execute(cmd::kSearchItems));
+    search("a", 2);
     EXPECT_EQ(editor.Tree()->GetSelection(), editor.Tree()->FindByFolderIndex(0));
     EXPECT_EQ(context.store.itemHistory, (std::vector<std::string>{"a"}));
     context.store.folders[3].records.push_back(CRecord());
     context.store.folders[3].records.Mutable()[0][kNotes] = "zz note";
-    editor.showSearchDialog = [](CSearchDlg& dialog) {
-        dialog.TextBox()->SetValue("ZZ");
-        dialog.FindNext();
-    };
-    ASSERT_TRUE(window->Commands().Execute(cmd::kSearchItems));
+    search("ZZ", 1);
     EXPECT_EQ(editor.Tree()->GetSelection(), editor.Tree()->FindByFolderIndex(3));
     EXPECT_EQ(wxWindow::FindFocus(), editor.Boxes()->Notes());
     EXPECT_EQ(editor.State().currentColumn, -1);
-    editor.showSearchDialog = [](CSearchDlg& dialog) {
-        dialog.TextBox()->SetValue("nowhere");
-        dialog.FindNext();
-    };
-    ASSERT_TRUE(window->Commands().Execute(cmd::kSearchItems));
+    search("nowhere", 1);
     EXPECT_EQ(prompt.messages.back(), "Search item was not found.");
 }
 

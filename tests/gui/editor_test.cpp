@@ -26,7 +26,11 @@ class EditorTest : public test::MainWindowFixture {
         EXPECT_TRUE(Tree().GetBoundingRect(ItemOf(folder), r, true));
         return {r.x + r.width / 2, r.y + r.height / 2};
     }
-    wxPoint ScreenPointOf(int folder) { return Tree().ClientToScreen(PointOf(folder)); }
+    // Rows dragged from the shown folder and dropped with the left button on `folder`.
+    void DragRecords(int row, int folder) {
+        ASSERT_TRUE(Grid().BeginRecordDrag(row, false));
+        Grid().DropRecordDrag(Tree().ClientToScreen(PointOf(folder)));
+    }
     std::vector<wxString> ColumnTitles() {
         std::vector<wxString> titles;
         for (int c = 0; c < Grid().GetNumberCols(); ++c)
@@ -217,15 +221,13 @@ TEST_F(EditorTest, RecordDragsMoveCopyAndWarnBetweenCategories) {
         return goOn;
     };
     // The shown folder (Banking) holds Current, Savings; Cancel in the warning keeps them.
-    ASSERT_TRUE(Grid().BeginRecordDrag(1, false));
-    Grid().DropRecordDrag(ScreenPointOf(2));
+    DragRecords(1, 2);
     EXPECT_EQ(warnings, 1);
     EXPECT_EQ(Descriptions(0).size(), 2u);
     EXPECT_FALSE(context.store.undo.CanUndo());
 
     goOn = true;
-    ASSERT_TRUE(Grid().BeginRecordDrag(1, false));
-    Grid().DropRecordDrag(ScreenPointOf(2));
+    DragRecords(1, 2);
     EXPECT_EQ(Descriptions(0), std::vector<std::string>{"Current"});
     EXPECT_EQ(Descriptions(2).back(), "Savings");
     EXPECT_TRUE(editor.State().selection.empty());
@@ -235,15 +237,14 @@ TEST_F(EditorTest, RecordDragsMoveCopyAndWarnBetweenCategories) {
     Grid().chooseDropAction = [] { return static_cast<int>(cmd::kDropCopy); };
     Tree().Expand(ItemOf(0));
     ASSERT_TRUE(Grid().BeginRecordDrag(0, true));
-    Grid().RightDropRecordDrag(ScreenPointOf(1));
+    Grid().RightDropRecordDrag(Tree().ClientToScreen(PointOf(1)));
     EXPECT_EQ(Descriptions(0), std::vector<std::string>{"Current"});
     EXPECT_EQ(Descriptions(1).back(), "Current");
     EXPECT_EQ(warnings, 2);
     EXPECT_EQ(context.store.undo.Latest()->label, "Copy records");
 
     // Dropping on the folder the records come from changes nothing.
-    ASSERT_TRUE(Grid().BeginRecordDrag(0, false));
-    Grid().DropRecordDrag(ScreenPointOf(0));
+    DragRecords(0, 0);
     EXPECT_EQ(context.store.undo.Count(), 2);
 }
 

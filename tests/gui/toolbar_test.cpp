@@ -117,10 +117,7 @@ TEST_F(ToolbarTest, LabelsFollowTheTextOption) {
 }
 
 TEST_F(ToolbarTest, SavedLayoutsComeBackAndDamagedOnesGiveTheDefault) {
-    ToolbarLayout saved;
-    saved.iconOption = kLargeIcons;
-    saved.textOption = kShowTextLabels;
-    saved.entries = {cmd::kHelp, 0, cmd::kSave};
+    const ToolbarLayout saved{kLargeIcons, kShowTextLabels, {cmd::kHelp, 0, cmd::kSave}};
     const auto bytes = EncodeToolbarLayout(saved);
     storage.values[kToolbarLayoutName] = std::string(bytes.begin(), bytes.end());
     OpenSettled();
@@ -178,11 +175,8 @@ TEST_F(ToolbarTest, CustomizeShowsChangesAtOnceAndSavesWhenItCloses) {
 
 TEST_F(ToolbarTest, ResetGivesTheDefaultButtonsWithoutLabelsAndSmallIcons) {
     OpenSettled();
-    ToolbarLayout odd;
-    odd.iconOption = kLargeIcons;
-    odd.textOption = kShowTextLabels;
-    odd.entries = {cmd::kHelp};
-    CToolbarCustomization edit(odd, [this](int c) { return window->Commands().Has(c); });
+    CToolbarCustomization edit(ToolbarLayout{kLargeIcons, kShowTextLabels, {cmd::kHelp}},
+                               [this](int c) { return window->Commands().Has(c); });
     std::vector<ToolbarLayout> shown;
     CCustomizeDialog dialog(window, edit,
                             [&](const ToolbarLayout& l, bool) { shown.push_back(l); });
