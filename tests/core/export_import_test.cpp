@@ -75,7 +75,7 @@ TEST_F(ExportImportTest, ExportWritesTheFileByteForByte) {
     EXPECT_EQ(Export(), "\r\n");
 }
 
-TEST_F(ExportImportTest, AWideTreeIsWalkedWithoutRecursion) {
+TEST(ExportWalk, AWideTreeIsWalkedWithoutRecursion) {
     CPasswordStore wide;
     for (int i = 0; i < 100000; ++i) wide.AddFolder("F" + std::to_string(i), 1);
     CFolderTree wideTree;
