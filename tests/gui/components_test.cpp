@@ -89,7 +89,6 @@ TEST(HelpBook, F1ShowsTheOpenDialogsTopicThenTheOneUnderIt) {
 class TipTest : public ::testing::Test {
   protected:
     TipTest() : profile(fs, prompt, "/prog/") {}
-    std::string Ini() { return fs.files[profile.Path()]; }
     void Store(const std::string& filePos, const std::string& showTips = "1") {
         fs.files[profile.Path()] =
             "[Vaultkeep.ini]\nShowTips=" + showTips + "\nFilePos=" + filePos + "\n";
