@@ -17,25 +17,27 @@ class ClipboardClearing : public ::testing::Test {
     test::FakeClipboard clipboard;
     test::ScriptedPrompt prompt;
     CClipboardClearer clearer{clipboard, clock};
+    // The timer's check `ms` milliseconds on, with the delay set to `seconds`.
+    bool CheckAfter(std::uint64_t ms, std::uint32_t seconds = 30) {
+        clock.now += ms;
+        return clearer.CheckClipboard(seconds);
+    }
 };
 
 TEST_F(ClipboardClearing, ClearsOurTextOnlyAfterTheDelay) {
     ASSERT_TRUE(clearer.CopyText("s3cret", prompt));
     EXPECT_EQ(clipboard.text, "s3cret");
 
-    clock.now += 29999;
-    EXPECT_FALSE(clearer.CheckClipboard(30));
+    EXPECT_FALSE(CheckAfter(29999));
     EXPECT_TRUE(clipboard.holdsText);
     EXPECT_TRUE(clearer.IsPending());
 
-    clock.now += 1;
-    EXPECT_TRUE(clearer.CheckClipboard(30));
+    EXPECT_TRUE(CheckAfter(1));
     EXPECT_FALSE(clipboard.holdsText);
     EXPECT_FALSE(clearer.IsPending());
     // Forgotten: a later tick leaves whatever comes next alone.
     clipboard.UserCopies("s3cret");
-    clock.now += 60000;
-    EXPECT_FALSE(clearer.CheckClipboard(30));
+    EXPECT_FALSE(CheckAfter(60000));
     EXPECT_TRUE(clipboard.holdsText);
     EXPECT_TRUE(prompt.messages.empty());
 
@@ -44,18 +46,15 @@ TEST_F(ClipboardClearing, ClearsOurTextOnlyAfterTheDelay) {
     // is still ours.
     clearer.CopyText("caf\xE9", prompt);
     EXPECT_EQ(clipboard.text, "caf\xC3\xA9");
-    clock.now += 29999;
-    EXPECT_FALSE(clearer.CheckClipboard(0));
-    clock.now += 1;
-    EXPECT_TRUE(clearer.CheckClipboard(0));
+    EXPECT_FALSE(CheckAfter(29999, 0));
+    EXPECT_TRUE(CheckAfter(1, 0));
     EXPECT_FALSE(clipboard.holdsText);
 }
 
 TEST_F(ClipboardClearing, NeverRemovesWhatTheUserCopiedMeanwhileTellingItByTheFirst80Bytes) {
     clearer.CopyText("password", prompt);
     clipboard.UserCopies("my own note");
-    clock.now += 30000;
-    EXPECT_FALSE(clearer.CheckClipboard(30));
+    EXPECT_FALSE(CheckAfter(30000));
     EXPECT_EQ(clipboard.text, "my own note");
     EXPECT_EQ(clipboard.clears, 0);
     EXPECT_FALSE(clearer.IsPending());
@@ -63,23 +62,20 @@ TEST_F(ClipboardClearing, NeverRemovesWhatTheUserCopiedMeanwhileTellingItByTheFi
     // A text that merely starts like ours is the user's too.
     clearer.CopyText("pass", prompt);
     clipboard.UserCopies("passage");
-    clock.now += 30000;
-    EXPECT_FALSE(clearer.CheckClipboard(30));
+    EXPECT_FALSE(CheckAfter(30000));
     EXPECT_EQ(clipboard.text, "passage");
 
     // A long text is ours by its first 80 bytes, whatever follows them.
     const std::string longPassword(100, 'x');
     clearer.CopyText(longPassword, prompt);
     EXPECT_EQ(clipboard.text, longPassword);
-    clock.now += 1000;
-    EXPECT_TRUE(clearer.CheckClipboard(1));
+    EXPECT_TRUE(CheckAfter(1000, 1));
     EXPECT_FALSE(clipboard.holdsText);
 
     // The same first 80 bytes with another ending still count as our copy.
     clearer.CopyText(longPassword, prompt);
     clipboard.UserCopies(std::string(80, 'x') + "yy");
-    clock.now += 1000;
-    EXPECT_TRUE(clearer.CheckClipboard(1));
+    EXPECT_TRUE(CheckAfter(1000, 1));
 }
 
 TEST_F(ClipboardClearing, PrimarySelectionIsClearedByTheSameRule) {
@@ -89,8 +85,7 @@ TEST_F(ClipboardClearing, PrimarySelectionIsClearedByTheSameRule) {
     EXPECT_EQ(pendingCalls, 1);
     // The text was also selected somewhere, or a clipboard manager mirrored it.
     clipboard.primary = {"s3cret", true};
-    clock.now += 30000;
-    EXPECT_TRUE(clearer.CheckClipboard(30));
+    EXPECT_TRUE(CheckAfter(30000));
     EXPECT_FALSE(clipboard.board.holdsText);
     EXPECT_FALSE(clipboard.primary.holdsText);
 
@@ -117,22 +112,19 @@ TEST_F(ClipboardClearing, FailuresAreReportedAndForgetNothingTheyShouldNot) {
     clipboard.usable = true;
 
     // The first copy is still on the clipboard and still gets cleared.
-    clock.now += 30000;
-    EXPECT_TRUE(clearer.CheckClipboard(30));
+    EXPECT_TRUE(CheckAfter(30000));
 
     // A clipboard that cannot be opened at check time: the copy is forgotten anyway.
     clearer.CopyText("third", prompt);
     clipboard.usable = false;
-    clock.now += 30000;
-    EXPECT_FALSE(clearer.CheckClipboard(30));
+    EXPECT_FALSE(CheckAfter(30000));
     EXPECT_FALSE(clearer.IsPending());
     clipboard.usable = true;
     EXPECT_EQ(clipboard.text, "third");
     // An empty clipboard after our copy: nothing to clear, nothing pending.
     clearer.CopyText("fourth", prompt);
     clipboard.Clear();
-    clock.now += 30000;
-    EXPECT_FALSE(clearer.CheckClipboard(30));
+    EXPECT_FALSE(CheckAfter(30000));
     EXPECT_FALSE(clearer.IsPending());
 }
 
