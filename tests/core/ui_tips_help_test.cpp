@@ -2,6 +2,7 @@
 // dialogs open and close inside each other.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "core/ui/help_topics.h"
@@ -95,7 +96,13 @@ TEST(HelpTopics, NestedDialogsGiveBackTheTopicTheyFound) {
     EXPECT_EQ(help.Current(), help::kNone);
     EXPECT_EQ(help.TopicToShow(), help::kMainWindow);
 
-    // A topic without a page shows the main window's.
+    // The numbers the program is known by (the sheets' own are checked on their windows), and
+    // a page for every topic; a topic without a page shows the main window's.
+    EXPECT_EQ(HelpTopicOfDialog(227), 1011);
+    EXPECT_EQ(HelpTopicOfDialog(295), 1023);
+    EXPECT_EQ(HelpTopicOfDialog(225), 1022);
+    std::set<int> topics(HelpTopics().begin(), HelpTopics().end());
+    for (int t : {1005, 1010, 1011, 1012, 1018, 1022, 1023}) EXPECT_EQ(topics.count(t), 1u) << t;
     EXPECT_STREQ(HelpPageOfTopic(99999), HelpPageOfTopic(help::kMainWindow));
 }
 
