@@ -17,8 +17,9 @@ KeyPress Char(std::string text, bool shift = false, bool caps = false) {
     return KeyPress{EditorKey::kCharacter, std::move(text), shift, false, caps};
 }
 
-// A grid of 4 rows and 3 columns with the cell (1, 1) current.
-KeyContext At(EditorFocus focus, int row = 1, int column = 1) {
+// A grid of 4 rows and 3 columns with the cell (1, 1) current, and `facts` true.
+KeyContext At(EditorFocus focus, int row = 1, int column = 1,
+              std::initializer_list<bool KeyContext::*> facts = {}) {
     KeyContext c;
     c.focus = focus;
     c.row = row;
@@ -26,6 +27,7 @@ KeyContext At(EditorFocus focus, int row = 1, int column = 1) {
     c.rowCount = 4;
     c.columnCount = 3;
     c.canUndo = true;
+    for (bool KeyContext::*fact : facts) c.*fact = true;
     return c;
 }
 
@@ -41,23 +43,11 @@ TEST(EditorKeysTest, KeysMoveTheCurrentCellAndStartOperations) {
         T target = T::kNone;
         int row = -1, column = -1;
     };
-    KeyContext lastRowEmpty = At(F::kGrid, 3, 0);
-    lastRowEmpty.lastRecordEmpty = true;
-    KeyContext emptyRecord = At(F::kGrid);
-    emptyRecord.currentRecordEmpty = true;
-    KeyContext multi = At(F::kGrid);
-    multi.multiSelection = true;
+    using C = KeyContext;
     KeyContext treeAfterRow3 = At(F::kTree);
     treeAfterRow3.lastGridRow = 3;
     KeyContext treeAfterRow1 = At(F::kTree);
     treeAfterRow1.lastGridRow = 1;
-    KeyContext completing = At(F::kTextCellEditor);
-    completing.autoCompleteOpen = true;
-    // Text typed into the blank last record: Down commits it and adds the next record.
-    KeyContext typedIntoBlank = At(F::kTextCellEditor, 3, 0);
-    typedIntoBlank.lastRecordEmpty = true;
-    KeyContext blankEditorEmpty = typedIntoBlank;
-    typedIntoBlank.cellEditorHasText = true;
     KeyContext nothingToUndo = At(F::kTree);
     nothingToUndo.canUndo = false;
     const Case cases[] = {
@@ -94,15 +84,18 @@ TEST(EditorKeysTest, KeysMoveTheCurrentCellAndStartOperations) {
         {Key(K::kDelete), At(F::kLabelEditor), E::kPass},
         {Key(K::kEnter), At(F::kGrid), E::kEditCell},
         {Key(K::kDelete), At(F::kGrid), E::kCutCell},
-        {Key(K::kDelete), emptyRecord, E::kDeleteRecords},
-        {Key(K::kDelete), multi, E::kDeleteRecords},
+        {Key(K::kDelete), At(F::kGrid, 1, 1, {&C::currentRecordEmpty}), E::kDeleteRecords},
+        {Key(K::kDelete), At(F::kGrid, 1, 1, {&C::multiSelection}), E::kDeleteRecords},
         {Key(K::kDown), At(F::kGrid), E::kMove, T::kCell, 2, 1},
         {Key(K::kDown), At(F::kTextCellEditor), E::kMove, T::kCell, 2, 1},
-        {Key(K::kDown), completing, E::kPass},
+        {Key(K::kDown), At(F::kTextCellEditor, 1, 1, {&C::autoCompleteOpen}), E::kPass},
         {Key(K::kDown), At(F::kGrid, 3, 0), E::kAddRecord},
-        {Key(K::kDown), lastRowEmpty, E::kIgnore},
-        {Key(K::kDown), typedIntoBlank, E::kAddRecord},
-        {Key(K::kDown), blankEditorEmpty, E::kMove, T::kCell, 3, 0},
+        {Key(K::kDown), At(F::kGrid, 3, 0, {&C::lastRecordEmpty}), E::kIgnore},
+        // Text typed into the blank last record: Down commits it and adds the next record.
+        {Key(K::kDown), At(F::kTextCellEditor, 3, 0, {&C::lastRecordEmpty, &C::cellEditorHasText}),
+         E::kAddRecord},
+        {Key(K::kDown), At(F::kTextCellEditor, 3, 0, {&C::lastRecordEmpty}), E::kMove, T::kCell, 3,
+         0},
         {Key(K::kUp), At(F::kTextCellEditor, 0, 1), E::kMove, T::kCell, 0, 1},
         {Key(K::kUp), At(F::kGrid, 0, 1), E::kIgnore},
         {Key(K::kPageDown), At(F::kGrid), E::kMove, T::kCell, 3, 1},
