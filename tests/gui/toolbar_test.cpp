@@ -145,12 +145,10 @@ TEST_F(ToolbarTest, CustomizeShowsChangesAtOnceAndSavesWhenItCloses) {
         EXPECT_EQ(customize->GetTitle(), "Customize Toolbar");
         // Text labels show at once; the icon size waits for the dialog to close.
         customize->TextOptions()->SetSelection(kShowTextLabels);
-        wxCommandEvent text(wxEVT_CHOICE, customize->TextOptions()->GetId());
-        customize->TextOptions()->ProcessWindowEvent(text);
+        test::Click(customize, customize->TextOptions()->GetId(), wxEVT_CHOICE, kShowTextLabels);
         EXPECT_EQ(Toolbar().Layout().textOption, kShowTextLabels);
         customize->IconOptions()->SetSelection(kLargeIcons);
-        wxCommandEvent icon(wxEVT_CHOICE, customize->IconOptions()->GetId());
-        customize->IconOptions()->ProcessWindowEvent(icon);
+        test::Click(customize, customize->IconOptions()->GetId(), wxEVT_CHOICE, kLargeIcons);
         EXPECT_EQ(Toolbar().Layout().iconOption, kSmallIcons);
         // The first button leaves the toolbar and goes back to the available ones.
         customize->CurrentList()->Select(0);
