@@ -111,7 +111,7 @@ MainMenu BuildMainMenu(const CCommandTable& commands) {
                     result.setColumns = new wxMenu;
                     for (int c = cmd::kSetColumnsFirst; c <= cmd::kSetColumnsLast; ++c)
                         result.setColumns->AppendCheckItem(cmd::WxId(c), " ");
-                    menu->AppendSubMenu(result.setColumns, item.text);
+                    result.setColumnsItem = menu->AppendSubMenu(result.setColumns, item.text);
                     break;
                 case Row::kCommand:
                 case Row::kCheck:

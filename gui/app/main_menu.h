@@ -17,6 +17,7 @@ struct MainMenu {
     wxMenu* recentFiles = nullptr;          // refilled each time a menu opens
     wxMenuItem* recentFilesItem = nullptr;  // grayed while the list is empty
     wxMenu* setColumns = nullptr;           // "Set &columns": categories 1 to 4, named when shown
+    wxMenuItem* setColumnsItem = nullptr;   // grayed while no category can be set
 };
 
 MainMenu BuildMainMenu(const CCommandTable& commands);

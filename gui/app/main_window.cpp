@@ -124,6 +124,12 @@ void CMainWindow::UpdateMenus() {
     }
     // An empty submenu would open as a blank box.
     menu_.recentFilesItem->Enable(recentMenu->GetMenuItemCount() > 0);
+    if (menu_.setColumnsItem) {
+        bool anyCategory = false;
+        for (int c = cmd::kSetColumnsFirst; c <= cmd::kSetColumnsLast; ++c)
+            anyCategory = anyCategory || bar->IsEnabled(cmd::WxId(c));
+        menu_.setColumnsItem->Enable(anyCategory);
+    }
 
     // "&Close editor" stands just before the last item while the tray icon is shown.
     wxMenu* file = menu_.file;

@@ -181,7 +181,8 @@ void CPasswordEditorDlg::UpdateStatus() {
 EditorFacts CPasswordEditorDlg::CurrentFacts() const {
     const std::string& path = context_.store.filePath;
     EditorFacts facts;
-    facts.filePresent = !path.empty() && context_.fs.Exists(path);
+    // A file whose load was cancelled or failed takes no new folders: the command would be refused.
+    facts.filePresent = !path.empty() && context_.store.loadComplete && context_.fs.Exists(path);
     facts.foldersExist = !context_.tree.Empty();
     facts.folderSelected = SelectedNode() != nullptr;
     facts.recordsExist = table_->GetNumberRows() > 0;
