@@ -1,5 +1,7 @@
 #include "gui/app/tray_icon_wnd.h"
 
+#include <wx/app.h>
+#include <wx/evtloop.h>
 #include <wx/menu.h>
 
 #include "core/app/command_ids.h"
@@ -7,6 +9,16 @@
 #include "gui/ui/artwork.h"
 
 namespace vk {
+namespace {
+
+// A modal dialog runs its own event loop and disables every other window, the tray's own
+// hidden one included: a command chosen from the tray menu then never arrives.
+bool ModalDialogRunning() {
+    const wxEventLoopBase* active = wxEventLoopBase::GetActive();
+    return active && wxTheApp && active != wxTheApp->GetMainLoop();
+}
+
+}  // namespace
 
 CTrayIconWnd::CTrayIconWnd(Actions actions) : actions_(std::move(actions)) {
     // GTK reports a left click on the icon as a button press.
@@ -56,6 +68,11 @@ wxMenu* CTrayIconWnd::BuildMenu() {
     menu->Append(cmd::WxId(cmd::kAbout), "&About");
     menu->AppendSeparator();
     menu->Append(cmd::WxId(cmd::kExit), "E&xit");
+    if (ModalDialogRunning()) {
+        // Gray rather than offer commands that would be lost; the dialog is finished first.
+        for (wxMenuItem* item : menu->GetMenuItems())
+            if (!item->IsSeparator()) item->Enable(false);
+    }
     return menu;
 }
 

@@ -134,6 +134,8 @@ void CSelectPasswordDlg::ApplyEnablingRules() {
     fileName_->Enable(enabling.fileControls);
     pickNew_->Enable(enabling.fileControls);
     openExisting_->Enable(enabling.fileControls);
+    // Changing the password of an open file creates no folders: the box would do nothing.
+    defaultFolders_->Enable(enabling.fileControls);
     if (wxButton* ok = OkButton()) ok->Enable(enabling.ok);
 }
 
