@@ -7,6 +7,10 @@ namespace vk::msg {
 inline constexpr const char kCopyFailed[] = "Unable to copy text to the clipboard";
 inline constexpr const char kLaunchFailedFormat[] =
     "Unable to launch %s.\n\nThe system error code is:\n\n%s";
+// The reason shown when no program takes the address or document: the toolkit reports no
+// error number for it, and whatever errno holds then is unrelated.
+inline constexpr const char kNoAssociatedProgram[] =
+    "No application is associated with the specified file for this operation.";
 inline constexpr const char kStartupEntryFailed[] = "Unable to add startup shortcut entry.";
 
 // Followed by each forbidden character with a blank behind it.

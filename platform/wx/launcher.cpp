@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "core/shell/launch_rules.h"
+#include "core/shell/shell_messages.h"
 #include "core/shell/text_encoding.h"
 #include "platform/system_error.h"
 
@@ -50,23 +51,20 @@ bool BrowserOpens(const std::string& address) {
 }  // namespace
 
 bool LaunchText(const std::string& text, IUserPrompt& prompt) {
-    int error = 0;
+    std::string reason;
     if (ClassifyLaunchText(text) == LaunchKind::kWebAddress) {
-        errno = 0;
-        if (!BrowserOpens(text)) error = errno ? errno : ENOENT;
+        if (!BrowserOpens(text)) reason = msg::kNoAssociatedProgram;
     } else {
         struct stat info {};
         if (::stat(text.c_str(), &info) != 0) {
-            error = errno;
+            reason = SystemErrorText(errno);
         } else {
             wxLogNull quiet;
-            errno = 0;
-            if (!wxLaunchDefaultApplication(AsWx(text))) error = errno ? errno : ENOENT;
+            if (!wxLaunchDefaultApplication(AsWx(text))) reason = msg::kNoAssociatedProgram;
         }
     }
-    if (error == 0) return true;
-    prompt.ShowMessage(LaunchFailedText(text, SystemErrorText(error)), MessageButtons::kOk,
-                       MessageIcon::kDefault);
+    if (reason.empty()) return true;
+    prompt.ShowMessage(LaunchFailedText(text, reason), MessageButtons::kOk, MessageIcon::kDefault);
     return false;
 }
 
