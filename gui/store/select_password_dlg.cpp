@@ -107,12 +107,16 @@ void CSelectPasswordDlg::Fill() {
     defaultFolders_->SetValue(initial.createDefaultFolders);
     ApplyEnablingRules();
 
-    if (fileName_->IsEnabled() && fileName_->IsEmpty())
+    // Typing goes where it means something: the name, selected whole, while no password is
+    // asked for (the check box took keys that did nothing).
+    if (fileName_->IsEnabled() && (fileName_->IsEmpty() || !password_->IsEnabled())) {
         fileName_->SetFocus();
-    else if (password_->IsEnabled())
+        fileName_->SelectAll();
+    } else if (password_->IsEnabled()) {
         password_->SetFocus();
-    else
+    } else {
         protection_->SetFocus();
+    }
 }
 
 PasswordChoiceFields CSelectPasswordDlg::ReadFields() const {

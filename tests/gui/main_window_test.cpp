@@ -19,10 +19,21 @@ TEST_F(MainWindowTest, TitleMenusAndStatusFollowTheFile) {
     EXPECT_FALSE(Item(cmd::kSaveAs)->IsEnabled());
     EXPECT_FALSE(Item(cmd::kMasterPassword)->IsEnabled());
     EXPECT_TRUE(Item(cmd::kNewFile)->IsEnabled());
+    const int setColumns = w.GetMenuBar()->FindMenuItem("Folders", "Set columns");
+    EXPECT_FALSE(w.GetMenuBar()->IsEnabled(setColumns));
 
     OpenFile();
     EXPECT_EQ(w.GetTitle(), "Accounts.vk - Vaultkeep ");
     EXPECT_TRUE(Item(cmd::kSave)->IsEnabled());
+    EXPECT_TRUE(w.Editor()->Button(cmd::kAddFolder)->IsEnabled());
+    // A file whose load did not finish offers no folder to be added, by button or menu.
+    context.store.loadComplete = false;
+    w.Editor()->ApplyEnabling();
+    w.RefreshState();
+    EXPECT_FALSE(w.Editor()->Button(cmd::kAddFolder)->IsEnabled());
+    EXPECT_FALSE(Item(cmd::kAddFolder)->IsEnabled());
+    context.store.loadComplete = true;
+    w.RefreshState();
     // The recent file appears by name only.
     ASSERT_NE(Item(cmd::kRecentFirst), nullptr);
     EXPECT_EQ(Item(cmd::kRecentFirst)->GetItemLabelText(), "Accounts.vk");
