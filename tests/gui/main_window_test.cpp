@@ -4,6 +4,7 @@
 
 #include "gui/app/modified_status_bar.h"
 #include "gui/editor/folder_tree_ctrl.h"
+#include "gui/ui/skin_button.h"
 #include "tests/gui/main_window_fixture.h"
 
 namespace vk {
