@@ -1,5 +1,6 @@
 // The tray icon with a real tray host on the test display, and its menu's rules.
 #include <gtest/gtest.h>
+#include <wx/evtloop.h>
 #include <wx/menu.h>
 
 #include <chrono>
@@ -62,6 +63,13 @@ TEST(TrayIcon, MenuRulesAndCommands) {
         SendMenu(tray, command);
     EXPECT_EQ(state.calls,
               (std::vector<std::string>{"open", "editor", "lock", "help", "about", "exit"}));
+
+    // While a modal dialog runs its own loop the menu offers nothing it could not deliver.
+    wxGUIEventLoop modalLoop;
+    wxEventLoopActivator activate(&modalLoop);
+    menu.reset(tray.BuildMenu());
+    for (wxMenuItem* item : menu->GetMenuItems())
+        EXPECT_TRUE(item->IsSeparator() || !item->IsEnabled()) << item->GetItemLabel();
 }
 
 TEST(TrayIcon, ShownOnlyWhereATrayHostRuns) {
