@@ -1,6 +1,7 @@
 #include "gui/app/tray_icon_wnd.h"
 
 #include <wx/app.h>
+#include <wx/dialog.h>
 #include <wx/evtloop.h>
 #include <wx/menu.h>
 
@@ -18,13 +19,28 @@ bool ModalDialogRunning() {
     return active && wxTheApp && active != wxTheApp->GetMainLoop();
 }
 
+// The dialog a modal loop waits on is brought to the front, so a click on the icon shows the
+// user what has to be answered first.
+void RaiseModalDialog() {
+    for (wxWindow* window : wxTopLevelWindows) {
+        auto* dialog = wxDynamicCast(window, wxDialog);
+        if (dialog && dialog->IsModal()) {
+            dialog->Raise();
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 CTrayIconWnd::CTrayIconWnd(Actions actions) : actions_(std::move(actions)) {
     // GTK reports a left click on the icon as a button press.
     Bind(wxEVT_TASKBAR_LEFT_DOWN, [this](wxTaskBarIconEvent&) {
         lastClick_ = wxGetMousePosition();
-        if (actions_.open) actions_.open();
+        if (ModalDialogRunning())
+            RaiseModalDialog();
+        else if (actions_.open)
+            actions_.open();
     });
     Bind(wxEVT_TASKBAR_RIGHT_DOWN, [this](wxTaskBarIconEvent& e) {
         lastClick_ = wxGetMousePosition();

@@ -70,6 +70,11 @@ TEST(TrayIcon, MenuRulesAndCommands) {
     menu.reset(tray.BuildMenu());
     for (wxMenuItem* item : menu->GetMenuItems())
         EXPECT_TRUE(item->IsSeparator() || !item->IsEnabled()) << item->GetItemLabel();
+    // ...and a click on the icon leaves the dialog to be answered first.
+    state.calls.clear();
+    wxTaskBarIconEvent click(wxEVT_TASKBAR_LEFT_DOWN, &tray);
+    tray.ProcessEvent(click);
+    EXPECT_TRUE(state.calls.empty());
 }
 
 TEST(TrayIcon, ShownOnlyWhereATrayHostRuns) {
