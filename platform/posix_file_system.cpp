@@ -85,10 +85,13 @@ std::string ResolveLinks(const std::string& path) {
 }
 
 // Only a regular file (or none) is replaced: a folder, a device or a pipe in its place is
-// never swapped for a file.
+// never swapped for a file. A file the user may not write stays as it is, although renaming
+// over it in a writable folder would succeed.
 FileStatus CheckReplaceable(const std::string& real) {
     struct stat st;
-    if (::stat(real.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return FileStatus::Ok();
+    if (::stat(real.c_str(), &st) != 0) return FileStatus::Ok();
+    if (S_ISREG(st.st_mode))
+        return ::access(real.c_str(), W_OK) == 0 ? FileStatus::Ok() : ErrnoStatus(errno);
     return S_ISDIR(st.st_mode) ? ErrnoStatus(EISDIR) : FileStatus::Error("Not a regular file");
 }
 

@@ -29,6 +29,8 @@ inline constexpr const char kLastAttempt[] = "Incorrect password and this was yo
 inline constexpr const char kPasswordsDoNotMatch[] = "The passwords do not match.";
 inline constexpr const char kPasswordTooLongFormat[] =
     "The password is too long.\nA master password can hold at most %u characters.";
+inline constexpr const char kPasswordHoldsNul[] =
+    "The password holds a NUL character, which a master password cannot hold.";
 inline constexpr const char kReminderTooLongFormat[] =
     "The reminder phrase is too long.\nIt can hold at most %u characters.";
 

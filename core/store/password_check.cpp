@@ -28,6 +28,9 @@ bool PasswordMatchesCheckBlock(std::string_view password, const CheckBlock& bloc
 }
 
 std::string MasterPasswordProblem(std::string_view password) {
+    // The check block keeps the password up to its first zero byte: a password holding one
+    // could never be matched again, and the file would stay locked.
+    if (password.find('\0') != std::string_view::npos) return msg::kPasswordHoldsNul;
     if (password.size() <= kMaxMasterPasswordBytes) return {};
     return FormatText(msg::kPasswordTooLongFormat, static_cast<unsigned>(kMaxMasterPasswordBytes));
 }

@@ -120,6 +120,10 @@ TEST_F(CliTest, PasswordLimitsAreRefused) {
               "The password is too long. A master password can hold at most 80 characters.\n");
     auto longReminder = CliWithPassword({"create", file, "--reminder", std::string(32, 'r')}, "pw");
     EXPECT_EQ(longReminder.exitCode, 1);
+    // The check block ends a password at a zero byte: it could never be matched again.
+    auto withNul = CliWithPassword({"create", file}, std::string("p\0w", 3));
+    EXPECT_EQ(withNul.exitCode, 1);
+    EXPECT_NE(withNul.err.find("NUL"), std::string::npos);
     EXPECT_FALSE(std::ifstream(file).good());
 
     ASSERT_EQ(CliWithPassword({"create", file}, std::string(80, 'p')).exitCode, 0);
