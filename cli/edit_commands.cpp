@@ -118,14 +118,15 @@ std::optional<std::vector<Assignment>> ParseAssignments(EditSession& e,
     for (const std::string& arg : args) {
         const std::size_t eq = arg.find('=');
         if (eq == std::string::npos) {
-            e.UsageError("Expected FIELD=VALUE, not \"" + arg + "\".");
+            // Not echoed: a forgotten '=' leaves the value, perhaps a password, in the word.
+            e.UsageError("Expected FIELD=VALUE: an argument after the folder holds no '='.");
             return std::nullopt;
         }
         const std::string name = arg.substr(0, eq), value = arg.substr(eq + 1);
         const auto field = FieldFromName(name);
         if (!field) {
-            e.Failed("No field named \"" + name +
-                     "\": give its name as show prints it, its short word, or 0 to 13.");
+            e.UsageError("No field named \"" + name +
+                         "\": give its name as show prints it, its short word, or 0 to 13.");
             return std::nullopt;
         }
         if ((*field == kDateAssigned || *field == kDateExpires) && !value.empty()) {

@@ -5,6 +5,18 @@
 #include "cli/command_table.h"
 #include "platform/posix_file_system.h"
 
+namespace {
+
+// Help and version text that could not be written is a failure, as for every command.
+int PrintedOrFailed(int status) {
+    std::cout.flush();
+    if (status != 0 || std::cout.good()) return status;
+    std::cerr << vk::cli::kStdoutWriteError << '\n';
+    return 1;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     CLI::App app{"Reads and writes Vaultkeep password files.", "vaultkeep-cli"};
     app.set_version_flag("--version", std::string("vaultkeep-cli ") + VK_VERSION);
@@ -24,13 +36,20 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
+        return PrintedOrFailed(app.exit(e));
     } catch (const CLI::CallForAllHelp& e) {
-        return app.exit(e);
+        return PrintedOrFailed(app.exit(e));
     } catch (const CLI::CallForVersion& e) {
-        return app.exit(e);
+        return PrintedOrFailed(app.exit(e));
     } catch (const CLI::ParseError& e) {
-        std::cerr << e.what() << '\n';
+        // A mistyped command leaves no subcommand chosen: name the word instead of only
+        // saying that a command is missing.
+        const std::vector<std::string> unknown = app.remaining();
+        if (app.get_subcommands().empty() && !unknown.empty())
+            std::cerr << "Unknown command or option \"" << unknown.front()
+                      << "\": vaultkeep-cli --help lists them.\n";
+        else
+            std::cerr << e.what() << '\n';
         return vk::cli::kUsageError;
     }
     return table.RunChosen();

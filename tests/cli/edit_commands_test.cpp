@@ -140,9 +140,11 @@ TEST_F(EditCommandsTest, RefusalsExitOneAndLeaveTheFileUntouched) {
          1,
          "\"2023-02-29\" is not a date: give YYYY-MM-DD, or nothing to clear the date."},
         {{"add", file, "A", "14=x"},
-         1,
+         2,
          "No field named \"14\": give its name as show prints it, its short word, or 0 to 13."},
-        {{"add", file, "A", "description"}, 2, "Expected FIELD=VALUE, not \"description\"."},
+        {{"add", file, "A", "password:hunter2"},  // never echoed: it may be a secret
+         2,
+         "Expected FIELD=VALUE: an argument after the folder holds no '='."},
         {{"add", file, "A~Cards", "notes="}, 0, ""},  // an empty record: kept once
         {{"edit", file, "A", "1", "title=x"}, 1, "The folder \"A\" has no record 1."},
         {{"edit", file, "A", "-1", "title=x"}, 1, "The folder \"A\" has no record -1."},
