@@ -40,6 +40,10 @@ CLI::Option* AddRecordIndex(CLI::App* command, long& index) {
     return command->add_option("INDEX", index, "Record index within the folder, from 0")
         ->required()
         ->check([](const std::string& text) {
+            const bool negative = !text.empty() && text[0] == '-';
+            if (text.size() == (negative ? 1u : 0u) ||
+                text.find_first_not_of("0123456789", negative ? 1 : 0) != std::string::npos)
+                return "must be a whole number, not \"" + text + "\"";
             errno = 0;
             char* end = nullptr;
             std::strtol(text.c_str(), &end, 10);

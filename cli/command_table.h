@@ -35,7 +35,8 @@ class CommandTable {
     std::vector<Entry> entries_;
 };
 
-// The positional INDEX of a record within its folder. A number too large for the index is
+// The positional INDEX of a record within its folder, the same in every command: digits with
+// an optional '-' (a negative one names no record). A number too large for the index is
 // refused as typed, rather than read as the largest one.
 CLI::Option* AddRecordIndex(CLI::App* command, long& index);
 

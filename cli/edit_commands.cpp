@@ -64,21 +64,13 @@ class EditSession {
         if (!node) s.Failed("No folder named \"" + path + "\" in " + file_ + ".");
         return node;
     }
-    // The record INDEX names: digits only (a sign makes a usage error); one the folder does
-    // not have is reported.
-    std::optional<int> Record(const Node* folder, const std::string& path,
-                              const std::string& index) {
-        const bool negative = !index.empty() && index[0] == '-';
-        if (index.size() == (negative ? 1u : 0u) ||
-            index.find_first_not_of("0123456789", negative ? 1 : 0) != std::string::npos) {
-            UsageError("INDEX must be a whole number, not \"" + index + "\".");
-            return std::nullopt;
-        }
+    // The record INDEX names; one the folder does not have is reported.
+    std::optional<int> Record(const Node* folder, const std::string& path, long index) {
         const auto& records =
             s.store.folders[static_cast<std::size_t>(folder->folderIndex)].records;
-        if (!negative && index.size() < 10 && std::stoul(index) < records.size())
-            return static_cast<int>(std::stoul(index));
-        s.Failed("The folder \"" + path + "\" has no record " + index + ".");
+        if (index >= 0 && static_cast<std::size_t>(index) < records.size())
+            return static_cast<int>(index);
+        s.Failed("The folder \"" + path + "\" has no record " + std::to_string(index) + ".");
         return std::nullopt;
     }
     bool NameAccepted(FolderNameCheck check) {
@@ -207,10 +199,11 @@ int RunRmdir(const CommandIo& io, const std::string& file, const std::string& pa
 int RunAdd(const CommandIo& io, const std::string& file, const std::string& path,
            const std::vector<std::string>& args) {
     EditSession e(io, true);
-    Node* node = e.Open(file, path);
-    if (!node) return 1;
+    // The command line is checked before the file is opened and its password asked for.
     const auto assignments = ParseAssignments(e, args);
     if (!assignments) return e.Refused();
+    Node* node = e.Open(file, path);
+    if (!node) return 1;
     const int row = AddRecord(e.s.store, node->folderIndex);
     e.Apply(node, row, *assignments);
     const auto& records = e.s.store.folders[static_cast<std::size_t>(node->folderIndex)].records;
@@ -225,24 +218,23 @@ int RunAdd(const CommandIo& io, const std::string& file, const std::string& path
     return 0;
 }
 
-int RunEdit(const CommandIo& io, const std::string& file, const std::string& path,
-            const std::string& index, const std::vector<std::string>& args) {
+int RunEdit(const CommandIo& io, const std::string& file, const std::string& path, long index,
+            const std::vector<std::string>& args) {
     EditSession e(io, true);
-    Node* node = e.Open(file, path);
-    if (!node) return 1;
-    const auto row = e.Record(node, path, index);
-    const auto assignments = row ? ParseAssignments(e, args) : std::nullopt;
+    const auto assignments = ParseAssignments(e, args);
     if (!assignments) return e.Refused();
+    Node* node = e.Open(file, path);
+    const auto row = node ? e.Record(node, path, index) : std::nullopt;
+    if (!row) return 1;
     e.Apply(node, *row, *assignments);
     return e.SaveOr1();
 }
 
-int RunRm(const CommandIo& io, const std::string& file, const std::string& path,
-          const std::string& index) {
+int RunRm(const CommandIo& io, const std::string& file, const std::string& path, long index) {
     EditSession e(io, true);
     Node* node = e.Open(file, path);
     const auto row = node ? e.Record(node, path, index) : std::nullopt;
-    if (!row) return e.Refused();
+    if (!row) return 1;
     RecordEditEnv env{e.s.store, e.settings, e.s.Dates(), {}};
     DeleteRecords(env, node->folderIndex, {*row}, false, -1);
     return e.SaveOr1();
@@ -250,7 +242,8 @@ int RunRm(const CommandIo& io, const std::string& file, const std::string& path,
 
 void AddEditCommands(CommandTable& table) {
     struct Args {
-        std::string file, folder, text, name, index;
+        std::string file, folder, text, name;
+        long index = 0;
         std::vector<std::string> assignments;
         std::int32_t category = kCategoryDefault;
         bool matchCase = false, wholeField = false;
@@ -304,14 +297,14 @@ void AddEditCommands(CommandTable& table) {
     });
     edit->add_option("FILE", a->file, "Password file")->required();
     edit->add_option("FOLDER", a->folder, kFolderHelp)->required();
-    edit->add_option("INDEX", a->index, "Record index within the folder, from 0")->required();
+    AddRecordIndex(edit, a->index);
     edit->add_option("FIELD=VALUE", a->assignments, kAssignHelp)->required();
 
     auto* rm = table.Add("rm", "Delete a record",
                          [&io, a] { return RunRm(io, a->file, a->folder, a->index); });
     rm->add_option("FILE", a->file, "Password file")->required();
     rm->add_option("FOLDER", a->folder, kFolderHelp)->required();
-    rm->add_option("INDEX", a->index, "Record index within the folder, from 0")->required();
+    AddRecordIndex(rm, a->index);
 }
 
 }  // namespace vk::cli

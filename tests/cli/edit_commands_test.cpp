@@ -148,12 +148,12 @@ TEST_F(EditCommandsTest, RefusalsExitOneAndLeaveTheFileUntouched) {
         {{"add", file, "A~Cards", "notes="}, 0, ""},  // an empty record: kept once
         {{"edit", file, "A", "1", "title=x"}, 1, "The folder \"A\" has no record 1."},
         {{"edit", file, "A", "-1", "title=x"}, 1, "The folder \"A\" has no record -1."},
-        {{"edit", file, "A", "x", "title=x"}, 2, "INDEX must be a whole number, not \"x\"."},
+        {{"edit", file, "A", "x", "title=x"}, 2, "INDEX: must be a whole number, not \"x\""},
         {{"rm", file, "A", "99999999999999999999"},
-         1,
-         "The folder \"A\" has no record 99999999999999999999."},
-        {{"rm", file, "A", "+1"}, 2, "INDEX must be a whole number, not \"+1\"."},
-        {{"rm", file, "A", ""}, 2, "INDEX must be a whole number, not \"\"."},
+         2,
+         "INDEX: no record index can be 99999999999999999999"},
+        {{"rm", file, "A", "+1"}, 2, "INDEX: must be a whole number, not \"+1\""},
+        {{"rm", file, "A", ""}, 2, "INDEX: must be a whole number, not \"\""},
         {{"search", file, ""}, 2, "The search text is empty."},
         {{"search", file, "none"}, 1, "Search item was not found."},
     };
