@@ -33,6 +33,8 @@ inline constexpr const char kPasswordHoldsNul[] =
     "The password holds a NUL character, which a master password cannot hold.";
 inline constexpr const char kReminderTooLongFormat[] =
     "The reminder phrase is too long.\nIt can hold at most %u characters.";
+inline constexpr const char kReminderHoldsLineBreak[] =
+    "The reminder phrase cannot hold a line break.";
 
 // Main window and file commands.
 inline constexpr const char kMainTitleFormat[] = "%s - %s ";

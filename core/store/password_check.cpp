@@ -36,6 +36,9 @@ std::string MasterPasswordProblem(std::string_view password) {
 }
 
 std::string ReminderProblem(std::string_view reminder) {
+    // The phrase is shown on one line while the password is asked for.
+    if (reminder.find_first_of("\r\n") != std::string_view::npos)
+        return msg::kReminderHoldsLineBreak;
     if (reminder.size() <= kMaxReminderBytes) return {};
     return FormatText(msg::kReminderTooLongFormat, static_cast<unsigned>(kMaxReminderBytes));
 }

@@ -19,10 +19,12 @@ CheckBlock MakeCheckBlock(std::string_view password);
 // here: the loader decides that.
 bool PasswordMatchesCheckBlock(std::string_view password, const CheckBlock& block);
 
-// The message for a master password that cannot be stored, or empty when it fits.
+// The message for a master password that cannot be stored (too long, or holding a zero byte),
+// or empty when it fits.
 std::string MasterPasswordProblem(std::string_view password);
 
-// The message for a reminder phrase that is too long, or empty when it fits.
+// The message for a reminder phrase that is too long or holds a line break, or empty when it
+// fits.
 std::string ReminderProblem(std::string_view reminder);
 
 }  // namespace vk
