@@ -22,6 +22,12 @@
 namespace vk::cli {
 namespace {
 
+// The parser's message without the bytes it read last: in a cut export they are a secret.
+std::string WithoutBytesRead(const Json::exception& e) {
+    const std::string what = e.what();
+    return what.substr(0, what.find("; last read:"));
+}
+
 struct ExchangeArgs {
     std::string file, input, output, format;
     std::vector<std::string> exportFolders;
@@ -174,7 +180,7 @@ int RunJsonImport(const CommandIo& io, const ExchangeArgs& a, const CLI::App& co
     } catch (const JsonFormError& e) {
         return s.Failed(e.what());
     } catch (const Json::exception& e) {
-        return s.Failed(std::string("Invalid JSON in ") + a.input + ": " + e.what());
+        return s.Failed(std::string("Invalid JSON in ") + a.input + ": " + WithoutBytesRead(e));
     }
     if (s.store.encrypted) {
         auto password = s.Passwords().Next("Master password for " + a.file + ": ");

@@ -152,6 +152,7 @@ TEST_F(CliTest, HostileJsonIsRefusedWithoutWritingAFile) {
         doc(R"({"path":"","category":1,"records":[]})"),
         doc(R"({"path":"A","category":1,"records":[{"fields":["a","","","","","","","","","","","","",""],"dateAssigned":[70000,0,0,0,0,0,0,0],"dateExpires":[0,0,0,0,0,0,0,0]}]})"),
         doc(R"({"path":7,"category":1,"records":[]})"),
+        R"({"version":"3","reminder":"Hunter2)",  // cut short: its bytes never shown
     };
     const std::string in = dir.File("in.json"), out = dir.File("out.vk");
     for (const std::string& text : cases) {
@@ -159,6 +160,7 @@ TEST_F(CliTest, HostileJsonIsRefusedWithoutWritingAFile) {
         auto r = Cli({"import", in, out, "--format", "json"});
         EXPECT_EQ(r.exitCode, 1) << text;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_EQ(r.err.find("Hunter2"), std::string::npos) << r.err;
         EXPECT_FALSE(std::ifstream(out).good()) << text;
     }
     WriteFileBytes(in, good);
