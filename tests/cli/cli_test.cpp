@@ -1,5 +1,9 @@
 // The command-line tool as a script sees it: exit codes, one-line errors, files on disk.
 #include <gtest/gtest.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
@@ -110,6 +114,30 @@ TEST_F(CliTest, CreateAndChangeTheMasterPassword) {
     ASSERT_EQ(CliWithPassword({"create", plain}, "").exitCode, 0);
     EXPECT_EQ(ReadFileBytes(plain), "");
     EXPECT_EQ(Cli({"ls", plain}).exitCode, 0);
+}
+
+TEST_F(CliTest, CtrlCAtThePasswordPromptGivesTheTerminalItsEchoBack) {
+    const std::string file = MakeDemo();
+    int terminal = -1;
+    const pid_t pid = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::execl(kCli.c_str(), kCli.c_str(), "info", file.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    auto echoOn = [&] {
+        termios now{};
+        ::tcgetattr(terminal, &now);
+        return (now.c_lflag & ECHO) != 0;
+    };
+    for (int wait = 0; wait < 500 && echoOn(); ++wait) ::usleep(10000);  // the prompt hides
+    ASSERT_FALSE(echoOn());
+    ASSERT_EQ(::write(terminal, "\x03", 1), 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
+    EXPECT_TRUE(echoOn());
+    ::close(terminal);
 }
 
 TEST_F(CliTest, PasswordLimitsAreRefused) {
