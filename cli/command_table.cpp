@@ -52,4 +52,18 @@ CLI::Option* AddRecordIndex(CLI::App* command, long& index) {
         });
 }
 
+void RefuseEmptyFileNames(CLI::App& app) {
+    // An unset shell variable must not send an export to standard output, or name no file.
+    for (CLI::App* command : app.get_subcommands([](CLI::App*) { return true; }))
+        for (CLI::Option* option : command->get_options())
+            for (const char* name : {"FILE", "IN", "--output", "--pdf"})
+                if (option->check_name(name))
+                    option->check(
+                        [](const std::string& text) {
+                            return text.empty() ? std::string("a file name cannot be empty")
+                                                : std::string();
+                        },
+                        "");
+}
+
 }  // namespace vk::cli

@@ -40,6 +40,10 @@ class CommandTable {
 // refused as typed, rather than read as the largest one.
 CLI::Option* AddRecordIndex(CLI::App* command, long& index);
 
+// Makes every file name a command takes (FILE, IN, --output, --pdf) refuse an empty text as a
+// usage error. Called once all commands are added.
+void RefuseEmptyFileNames(CLI::App& app);
+
 // The areas' commands, each defined beside the area's code.
 void AddFileCommands(CommandTable& table);       // info, ls, show
 void AddPasswordCommands(CommandTable& table);   // create, passwd

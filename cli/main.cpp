@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
     vk::cli::AddReportCommands(table);
     vk::cli::AddClipCommands(table);
     vk::cli::AddEditCommands(table);
+    vk::cli::RefuseEmptyFileNames(app);
 
     try {
         app.parse(argc, argv);

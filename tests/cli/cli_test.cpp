@@ -197,11 +197,25 @@ TEST_F(CliTest, HostileJsonIsRefusedWithoutWritingAFile) {
     EXPECT_EQ(Cli({"ls", out, "A"}).out, "0\ta\n");
 }
 
-TEST_F(CliTest, UsageErrorsExitTwo) {
-    EXPECT_EQ(Cli({}).exitCode, 2);
-    EXPECT_EQ(Cli({"info"}).exitCode, 2);
-    EXPECT_EQ(Cli({"export", "x.vk", "--format", "xml"}).exitCode, 2);
-    EXPECT_EQ(Cli({"frobnicate"}).exitCode, 2);
+TEST_F(CliTest, UsageErrorsExitTwoWithOneLine) {
+    const std::vector<std::string> cases[] = {
+        {},
+        {"info"},
+        {"export", "x.vk", "--format", "xml"},
+        {"frobnicate"},
+        {"info", ""},
+        // An unset variable in a script must not send the secrets to standard output.
+        {"export", "x.vk", "--format", "csv", "-o", ""},
+        {"report", "x.vk", "--pdf", ""},
+    };
+    for (const auto& args : cases) {
+        const ProcessResult r = Cli(args, "demo\n");
+        EXPECT_EQ(r.exitCode, 2) << testing::PrintToString(args);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    EXPECT_EQ(Cli({"frobnicate"}).err,
+              "Unknown command or option \"frobnicate\": vaultkeep-cli --help lists them.\n");
 }
 
 TEST_F(CliTest, ReportWritesAnOwnerOnlyPdfOrFailsLeavingNothing) {
