@@ -16,7 +16,7 @@ constexpr const char kMasked[] = "*****";
 // The first live folder stored under exactly this path.
 const CFolder* FindFolder(const CPasswordStore& store, const std::string& path) {
     for (const auto& f : store.folders)
-        if (f.inUse && f.path == path) return &f;
+        if (f.inUse && NamesStoredText(f.path, path)) return &f;
     return nullptr;
 }
 

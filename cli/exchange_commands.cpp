@@ -11,6 +11,7 @@
 #include "cli/user_settings.h"
 #include "core/editor/folder_tree.h"
 #include "core/shell/date_text.h"
+#include "core/shell/text_encoding.h"
 #include "core/store/field_names.h"
 #include "core/store/password_check.h"
 #include "core/store/secure_wipe.h"
@@ -143,7 +144,8 @@ int RunExport(const CommandIo& io, const ExchangeArgs& a, const CLI::App& comman
         for (const std::string& path : a.exportFolders) {
             bool found = false;
             for (std::size_t i = 0; i < s.store.folders.size(); ++i) {
-                if (!s.store.folders[i].inUse || s.store.folders[i].path != path) continue;
+                if (!s.store.folders[i].inUse || !NamesStoredText(s.store.folders[i].path, path))
+                    continue;
                 choice.folders[i] = true;
                 found = true;
             }
@@ -214,7 +216,7 @@ int RunCsvImport(const CommandIo& io, const ExchangeArgs& a, const CLI::App& com
     if (!s.Load(a.file)) return 1;
     int target = -1;
     for (std::size_t i = 0; i < s.store.folders.size() && target < 0; ++i)
-        if (s.store.folders[i].inUse && s.store.folders[i].path == a.importFolder)
+        if (s.store.folders[i].inUse && NamesStoredText(s.store.folders[i].path, a.importFolder))
             target = static_cast<int>(i);
     if (target < 0) return s.Failed(NoFolderText(a.importFolder, a.file));
 

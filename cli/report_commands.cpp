@@ -7,6 +7,7 @@
 #include "core/editor/folder_tree.h"
 #include "core/shell/date_text.h"
 #include "core/shell/messages.h"
+#include "core/shell/text_encoding.h"
 #include "core/shell/text_format.h"
 #include "core/tools/report_run.h"
 #include "platform/local_date_clock.h"
@@ -30,7 +31,7 @@ const CFolderTree::Node* NodeOfPath(const CFolderTree& tree, const CPasswordStor
     const CFolderTree::Node* found = nullptr;
     tree.ForEachPreOrder([&](CFolderTree::Node& node) {
         if (!found && store.IsValidFolderIndex(node.folderIndex) &&
-            store.folders[static_cast<std::size_t>(node.folderIndex)].path == path)
+            NamesStoredText(store.folders[static_cast<std::size_t>(node.folderIndex)].path, path))
             found = &node;
     });
     return found;

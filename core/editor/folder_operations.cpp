@@ -5,6 +5,7 @@
 #include "core/editor/edit_messages.h"
 #include "core/editor/editor_messages.h"
 #include "core/shell/messages.h"
+#include "core/shell/text_encoding.h"
 #include "core/shell/text_format.h"
 #include "core/store/file_layout.h"
 #include "core/store/password_store.h"
@@ -135,7 +136,7 @@ Node* FindFolderByPath(const CFolderTree& tree, const CPasswordStore& store,
     tree.ForEachPreOrder([&](Node& n) {
         if (found || !store.IsValidFolderIndex(n.folderIndex)) return;
         const CFolder& folder = store.folders[static_cast<std::size_t>(n.folderIndex)];
-        if (folder.inUse && folder.path == path) found = &n;
+        if (folder.inUse && NamesStoredText(folder.path, path)) found = &n;
     });
     return found;
 }

@@ -63,7 +63,8 @@ void DeleteFolder(CPasswordStore& store, CFolderTree& tree, CFolderTree::Node* n
 // the category is saved with the file.
 void SetFolderCategory(CPasswordStore& store, const CFolderTree::Node* node, std::int32_t category);
 
-// The first folder, in display order, whose path is exactly `path` (as `ls` shows it).
+// The first folder, in display order, whose path is `path` (as `ls` shows it: the stored bytes
+// or their UTF-8 form).
 CFolderTree::Node* FindFolderByPath(const CFolderTree& tree, const CPasswordStore& store,
                                     const std::string& path);
 

@@ -86,6 +86,10 @@ constexpr unsigned short kCp1252High[32] = {
 
 }  // namespace
 
+bool NamesStoredText(std::string_view stored, std::string_view typed) {
+    return stored == typed || (!IsValidUtf8(stored) && TextAsUtf8(stored) == typed);
+}
+
 std::string TextAsUtf8(std::string_view text) {
     if (IsValidUtf8(text)) return std::string(text);
     std::string out;

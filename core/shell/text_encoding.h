@@ -27,6 +27,10 @@ namespace vk {
 // page of files made on Windows), so no byte is ever dropped.
 std::string TextAsUtf8(std::string_view text);
 
+// True when `typed` names the stored text: its bytes, or the UTF-8 that TextAsUtf8 shows for
+// them, so a name can be typed back as it was printed.
+bool NamesStoredText(std::string_view stored, std::string_view typed);
+
 // The characters of `text` (read as TextAsUtf8 reads it) as Unicode code points.
 std::u32string CodePointsOf(std::string_view text);
 

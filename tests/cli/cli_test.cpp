@@ -197,6 +197,26 @@ TEST_F(CliTest, HostileJsonIsRefusedWithoutWritingAFile) {
     EXPECT_EQ(Cli({"ls", out, "A"}).out, "0\ta\n");
 }
 
+TEST_F(CliTest, AFolderNamedInWindows1252IsFoundAsLsPrintsIt) {
+    const std::string file = dir.File("latin.vk");
+    ASSERT_EQ(CliWithPassword({"create", file}, "").exitCode, 0);
+    ASSERT_EQ(Cli({"mkdir", file, "Caf\xe9"}).exitCode, 0);
+    ASSERT_EQ(Cli({"ls", file}).out, "Caf\u00e9\n");
+    const std::vector<std::string> uses[] = {
+        {"add", file, "Caf\u00e9", "description=x"},
+        {"mkdir", file, "Caf\u00e9~Sub"},
+        {"ls", file, "Caf\u00e9"},
+        {"show", file, "Caf\u00e9", "0"},
+        {"export", file, "--format", "csv", "--folder", "Caf\u00e9"},
+        {"rename", file, "Caf\u00e9", "Cafe"},
+    };
+    for (const auto& args : uses) {
+        const ProcessResult r = Cli(args);
+        EXPECT_EQ(r.exitCode, 0) << args[0] << ": " << r.err;
+    }
+    EXPECT_EQ(Cli({"ls", file}).out, "Cafe\nCafe~Sub\n");
+}
+
 TEST_F(CliTest, UsageErrorsExitTwoWithOneLine) {
     const std::vector<std::string> cases[] = {
         {},
