@@ -4,6 +4,7 @@
 
 #include "cli/command_table.h"
 #include "cli/session.h"
+#include "core/editor/field_limits.h"
 #include "core/editor/folder_tree.h"
 #include "core/shell/text_encoding.h"
 #include "core/store/password_file.h"
@@ -78,8 +79,10 @@ int RunShow(const CommandIo& io, const std::string& file, const std::string& fol
     const CRecord& r = *found;
     for (int field = 0; field < kFieldCount; ++field) {
         const bool hide = field == kPassword && !showProtected && !r[field].empty();
-        *io.out << DefaultFieldName(field) << ": " << (hide ? kMasked : TextAsUtf8(r[field]))
-                << '\n';
+        // Notes come out with the LF line breaks add takes, not the CR LF the file keeps.
+        const std::string text =
+            IsMultiLineField(field) ? NotesToShown(r[field]) : std::string(r[field]);
+        *io.out << DefaultFieldName(field) << ": " << (hide ? kMasked : TextAsUtf8(text)) << '\n';
     }
     return 0;
 }

@@ -66,6 +66,9 @@ TEST_F(EditCommandsTest, EditsChangeOnlyWhatTheyNameAndKeepEveryOtherByte) {
                     "PASSWORD=a=b=c", "13=line 1\nline 2", "url=" + std::string(64, 'u')});
     ASSERT_EQ(add.exitCode, 0) << add.err;
     EXPECT_EQ(add.out, "1\n");
+    // Notes are shown back with the line breaks they were given.
+    EXPECT_NE(Cli({"show", file, "Web", "1"}).out.find("\nNotes: line 1\nline 2\n"),
+              std::string::npos);
     ASSERT_EQ(Cli({"edit", file, "Web", "0", "Serial #=", "2=new"}).exitCode, 0);
     ASSERT_EQ(Cli({"rename", file, "Web~Shops", "Stores"}).exitCode, 0);
     EXPECT_TRUE(SameBytes(ReadFileBytes(file), kVersion + history + Folder("Web", 2) +
