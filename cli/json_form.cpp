@@ -100,7 +100,7 @@ void StoreFromJson(const Json& json, CPasswordStore& store) {
     if (!encrypted.is_boolean()) Fail("\"encrypted\"", "must be true or false");
     store.encrypted = encrypted.get<bool>();
     store.reminder = json.contains("reminder")
-                         ? SlotText(json["reminder"], "\"reminder\"", kMaxReminderBytes)
+                         ? SlotText(json["reminder"], "\"reminder\"", file_layout::kReminderBytes)
                          : "";
     store.folderHistory = json.contains("folderHistory")
                               ? TextArray(json["folderHistory"], "\"folderHistory\"")
@@ -136,10 +136,11 @@ void StoreFromJson(const Json& json, CPasswordStore& store) {
                 Fail(rw + ".fields", "must hold 14 strings");
             CRecord record;
             for (int k = 0; k < kFieldCount; ++k) {
-                // One byte short of the slot, as the program's own edits: a zero always ends it.
+                // The whole slot, as a file read back holds it: a text that fills its slot
+                // is kept without a closing zero, and export must be able to bring it back.
                 record[k] = SlotText(fields[static_cast<std::size_t>(k)],
                                      rw + ".fields[" + std::to_string(k) + "]",
-                                     file_layout::FieldSlotBytes(k) - 1);
+                                     file_layout::FieldSlotBytes(k));
             }
             record.dateAssigned =
                 DateFromJson(Member(rec, "dateAssigned", rw), rw + ".dateAssigned");
