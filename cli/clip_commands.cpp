@@ -55,8 +55,8 @@ int RunClip(const CommandIo& io, const std::string& file, const std::string& fol
         s.Fail();
         return 1;
     }
-    *io.out << name << " copied to the clipboard; it will be cleared in " << seconds << " seconds."
-            << std::endl;
+    *io.out << name << " copied to the clipboard; it will be cleared in " << seconds
+            << (seconds == 1 ? " second." : " seconds.") << std::endl;
 
     clipboard.Serve(std::chrono::steady_clock::now() + std::chrono::seconds(seconds),
                     stopRequested);
