@@ -85,7 +85,7 @@ void AddClipCommands(CommandTable& table) {
     AddRecordIndex(clip, a->index);
     clip->add_option("--field", a->field, "The field to copy (default Password)")
         ->check([](const std::string& name) {
-            return FieldFromName(name) ? std::string() : "unknown field \"" + name + "\"";
+            return FieldFromName(name) ? std::string() : "\"" + name + "\" names no field.";
         });
     clip->add_option("--seconds", a->seconds, "Seconds until the clipboard is cleared (1-3600)")
         ->check(CLI::Range(1, kMaxSeconds));
