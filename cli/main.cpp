@@ -49,6 +49,8 @@ int main(int argc, char** argv) {
         if (app.get_subcommands().empty() && !unknown.empty())
             std::cerr << "Unknown command or option \"" << unknown.front()
                       << "\": vaultkeep-cli --help lists them.\n";
+        else if (app.get_subcommands().empty())
+            std::cerr << "A command is needed: vaultkeep-cli --help lists them.\n";
         else
             std::cerr << e.what() << '\n';
         return vk::cli::kUsageError;
