@@ -92,10 +92,10 @@ void FlushSeparator(wxMenu* menu, bool& pending) {
 MainMenu BuildMainMenu(const CCommandTable& commands) {
     MainMenu result;
     result.bar = new wxMenuBar;
-    for (const Menu& spec : MenuTable()) {
+    for (const Menu& entry : MenuTable()) {
         auto* menu = new wxMenu;
         bool separator = false;
-        for (const Item& item : spec.items) {
+        for (const Item& item : entry.items) {
             switch (item.row) {
                 case Row::kSeparator:
                     AppendSeparator(menu, separator);
@@ -128,8 +128,8 @@ MainMenu BuildMainMenu(const CCommandTable& commands) {
             delete menu;
             continue;
         }
-        if (spec.items.front().command == cmd::kNewFile) result.file = menu;
-        result.bar->Append(menu, spec.title);
+        if (entry.items.front().command == cmd::kNewFile) result.file = menu;
+        result.bar->Append(menu, entry.title);
     }
     return result;
 }
