@@ -16,17 +16,6 @@ namespace {
 
 using namespace vk::art_data;
 
-// One compiled-in PNG file.
-struct Png {
-    const unsigned char* bytes;
-    std::size_t size;
-};
-
-template <std::size_t N>
-constexpr Png PngOf(const unsigned char (&bytes)[N]) {
-    return {bytes, N};
-}
-
 struct Drawing {
     int size;
     Png png;
@@ -125,7 +114,9 @@ class ArtworkModule : public wxModule {
 
 wxIMPLEMENT_DYNAMIC_CLASS(ArtworkModule, wxModule);
 
-wxBitmap Decode(const Png& png) {
+}  // namespace
+
+wxBitmap PngBitmap(const Png& png) {
     auto& pictures = DecodedPictures();
     const auto found = pictures.find(png.bytes);
     if (found != pictures.end()) return found->second;
@@ -134,6 +125,8 @@ wxBitmap Decode(const Png& png) {
     pictures.emplace(png.bytes, bitmap);
     return bitmap;
 }
+
+namespace {
 
 // The drawing made for `size`, or the nearest larger one (else the largest) scaled to it.
 template <std::size_t N>
@@ -147,7 +140,7 @@ wxIcon IconAt(int size, const Drawing (&drawings)[N]) {
             break;
         }
     }
-    wxBitmap bitmap = Decode(source->png);
+    wxBitmap bitmap = PngBitmap(source->png);
     if (bitmap.IsOk() && source->size != size) {
         bitmap = wxBitmap(bitmap.ConvertToImage().Scale(size, size, wxIMAGE_QUALITY_HIGH));
     }
@@ -184,31 +177,31 @@ wxIcon LockIcon(int size) {
 }
 
 wxBitmap ModifiedBitmap() {
-    return Decode(PngOf(kArt_modified));
+    return PngBitmap(PngOf(kArt_modified));
 }
 
 wxBitmap UnmodifiedBitmap() {
-    return Decode(PngOf(kArt_unmodified));
+    return PngBitmap(PngOf(kArt_unmodified));
 }
 
 wxBitmap WelcomePicture() {
-    return Decode(PngOf(kArt_welcome));
+    return PngBitmap(PngOf(kArt_welcome));
 }
 
 wxBitmap KeyPicture() {
-    return Decode(PngOf(kArt_key));
+    return PngBitmap(PngOf(kArt_key));
 }
 
 wxBitmap FolderBitmap() {
-    return Decode(PngOf(kArt_folder));
+    return PngBitmap(PngOf(kArt_folder));
 }
 
 wxBitmap OpenFolderBitmap() {
-    return Decode(PngOf(kArt_open_folder));
+    return PngBitmap(PngOf(kArt_open_folder));
 }
 
 wxBitmap RecordBitmap() {
-    return Decode(PngOf(kArt_record));
+    return PngBitmap(PngOf(kArt_record));
 }
 
 wxBitmap ColumnIcon(int field) {
@@ -237,19 +230,15 @@ wxBitmap NotesIcon() {
 
 wxBitmap ButtonBitmap(int command) {
     for (const NumberedPicture& picture : kEditorButtonPictures) {
-        if (picture.id == command) return Decode(picture.png);
+        if (picture.id == command) return PngBitmap(picture.png);
     }
     return wxBitmap();
-}
-
-wxBitmap PngBitmap(const unsigned char* bytes, std::size_t size) {
-    return Decode(Png{bytes, size});
 }
 
 wxBitmap ArtworkById(int resourceId) {
     for (const NumberedPicture& picture : kPictures) {
         if (picture.id != resourceId) continue;
-        const wxBitmap drawn = Decode(picture.png);
+        const wxBitmap drawn = PngBitmap(picture.png);
         if (picture.look == Look::kAsDrawn || !drawn.IsOk()) return drawn;
         return wxBitmap(
             drawn.ConvertToImage().ChangeLightness(picture.look == Look::kPressed ? 80 : 115));

@@ -86,7 +86,18 @@ wxBitmap ButtonBitmap(int command);
 // size dialogs and the large window icon show. An unknown id gives an invalid bitmap.
 wxBitmap ArtworkById(int resourceId);
 
+// One compiled-in PNG file.
+struct Png {
+    const unsigned char* bytes = nullptr;
+    std::size_t size = 0;
+};
+
+template <std::size_t N>
+constexpr Png PngOf(const unsigned char (&bytes)[N]) {
+    return {bytes, N};
+}
+
 // A compiled-in PNG file as a bitmap, decoded on first use and kept like the pictures above.
-wxBitmap PngBitmap(const unsigned char* bytes, std::size_t size);
+wxBitmap PngBitmap(const Png& png);
 
 }  // namespace vk::art

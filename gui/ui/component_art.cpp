@@ -13,16 +13,6 @@ namespace {
 
 using namespace vk::art_data;
 
-struct Png {
-    const unsigned char* bytes = nullptr;
-    std::size_t size = 0;
-};
-
-template <std::size_t N>
-constexpr Png PngOf(const unsigned char (&bytes)[N]) {
-    return {bytes, N};
-}
-
 struct CommandPicture {
     int command;
     Png small;
@@ -75,7 +65,7 @@ wxBitmap CommandBitmap(int command, int size) {
     for (const CommandPicture& picture : kPictures) {
         if (picture.command != command) continue;
         const Png& png = size > 16 && picture.large.bytes ? picture.large : picture.small;
-        wxBitmap bitmap = PngBitmap(png.bytes, png.size);
+        wxBitmap bitmap = PngBitmap(png);
         const int drawn = png.bytes == picture.large.bytes ? 32 : 16;
         if (bitmap.IsOk() && drawn != size)
             bitmap = wxBitmap(bitmap.ConvertToImage().Scale(size, size, wxIMAGE_QUALITY_HIGH));
@@ -85,7 +75,7 @@ wxBitmap CommandBitmap(int command, int size) {
 }
 
 wxBitmap BulbPicture() {
-    return PngBitmap(kArt_bulb, sizeof kArt_bulb);
+    return PngBitmap(PngOf(kArt_bulb));
 }
 
 }  // namespace vk::art
